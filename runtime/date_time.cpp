@@ -1,0 +1,122 @@
+#include "date_time.h"
+
+#include "text.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace fuel::runtime {
+
+namespace {
+
+struct NumberField {
+    std::size_t minDigits;
+    std::size_t maxDigits;
+    int minValue;
+    int maxValue;
+};
+
+// Splits the text at the separator and reads each piece against its field's rules.
+std::optional<std::vector<int>> readFields(std::string_view text, char separator,
+                                           const std::vector<NumberField> &fields)
+{
+    text = trimSpaces(text);
+    std::vector<int> values;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const bool last = i + 1 == fields.size();
+        const auto end = last ? text.size() : text.find(separator);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        const auto piece = text.substr(0, end);
+        const auto &field = fields[i];
+        if (piece.size() < field.minDigits || piece.size() > field.maxDigits)
+            return std::nullopt;
+        int value = 0;
+        for (const char c : piece) {
+            if (!isAsciiDigit(c))
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        if (value < field.minValue || value > field.maxValue)
+            return std::nullopt;
+        values.push_back(value);
+        text.remove_prefix(last ? end : end + 1);
+    }
+    return values;
+}
+
+std::chrono::sys_days toSysDays(const Date &date)
+{
+    using namespace std::chrono;
+    return sys_days{year{date.year} / month{static_cast<unsigned>(date.month)} /
+                    day{static_cast<unsigned>(date.day)}};
+}
+
+std::string twoDigits(int value)
+{
+    char buffer[4];
+    std::snprintf(buffer, sizeof buffer, "%02d", value % 100);
+    return buffer;
+}
+
+} // namespace
+
+std::optional<Date> parseDate(std::string_view text)
+{
+    const auto fields = readFields(text, '-', {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}});
+    if (!fields)
+        return std::nullopt;
+    const Date date{(*fields)[0], (*fields)[1], (*fields)[2]};
+    using namespace std::chrono;
+    const year_month_day calendarDay{year{date.year}, month{static_cast<unsigned>(date.month)},
+                                     day{static_cast<unsigned>(date.day)}};
+    if (!calendarDay.ok())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<TimeOfDay> parseTime(std::string_view text)
+{
+    const NumberField hour{1, 2, 0, 23};
+    const NumberField sixty{2, 2, 0, 59};
+    auto fields = readFields(text, ':', {hour, sixty, sixty});
+    if (!fields)
+        fields = readFields(text, ':', {hour, sixty});
+    if (!fields)
+        return std::nullopt;
+    fields->resize(3, 0);
+    return TimeOfDay{(*fields)[0], (*fields)[1], (*fields)[2]};
+}
+
+std::string formatDate(const Date &date)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year % 10000, date.month % 100,
+                  date.day % 100);
+    return buffer;
+}
+
+std::string formatTime(const TimeOfDay &time)
+{
+    return twoDigits(time.hour) + ':' + twoDigits(time.minute) + ':' + twoDigits(time.second);
+}
+
+long long daysBetween(const Date &from, const Date &to)
+{
+    return (toSysDays(to) - toSysDays(from)).count();
+}
+
+int minutesBetween(const TimeOfDay &from, const TimeOfDay &to)
+{
+    return to.secondsSinceMidnight() / 60 - from.secondsSinceMidnight() / 60;
+}
+
+std::string formatTimeDifference(const TimeOfDay &from, const TimeOfDay &to)
+{
+    const int seconds = std::abs(to.secondsSinceMidnight() - from.secondsSinceMidnight());
+    return twoDigits(seconds / 3600) + "时" + twoDigits(seconds % 3600 / 60) + "分";
+}
+
+} // namespace fuel::runtime

@@ -1,0 +1,160 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuel::runtime {
+
+namespace {
+
+constexpr int significantDigits = 15;
+
+// value = (negative ? -1 : 1) × 0.digits × 10^exponent, digits without trailing zeros.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+
+    bool isZero() const { return digits.empty(); }
+};
+
+void dropTrailingZeros(Decimal &decimal)
+{
+    while (!decimal.digits.empty() && decimal.digits.back() == '0')
+        decimal.digits.pop_back();
+    if (decimal.isZero())
+        decimal = Decimal{};
+}
+
+Decimal toDecimal(double value)
+{
+    Decimal decimal;
+    if (value == 0.0 || !std::isfinite(value))
+        return decimal;
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
+    const std::string_view text = buffer; // d.dddddddddddddde±XX
+    const auto e = text.find('e');
+    decimal.negative = value < 0;
+    decimal.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+    decimal.exponent = std::atoi(buffer + e + 1) + 1;
+    dropTrailingZeros(decimal);
+    return decimal;
+}
+
+Decimal roundDecimal(Decimal decimal, int decimals)
+{
+    const int kept = decimal.exponent + decimals;
+    if (kept >= static_cast<int>(decimal.digits.size()))
+        return decimal;
+    if (kept < 0)
+        return Decimal{};
+    const bool roundUp = decimal.digits[static_cast<std::size_t>(kept)] >= '5';
+    decimal.digits.resize(static_cast<std::size_t>(kept));
+    if (roundUp) {
+        auto it = decimal.digits.rbegin();
+        for (; it != decimal.digits.rend() && *it == '9'; ++it)
+            *it = '0';
+        if (it == decimal.digits.rend()) {
+            decimal.digits.insert(decimal.digits.begin(), '1');
+            ++decimal.exponent;
+        } else {
+            ++*it;
+        }
+    }
+    dropTrailingZeros(decimal);
+    return decimal;
+}
+
+// The digit at a power of ten: position 0 is the units, 1 the tens, -1 the tenths.
+char digitAt(const Decimal &decimal, int power)
+{
+    const int index = decimal.exponent - 1 - power;
+    if (index < 0 || index >= static_cast<int>(decimal.digits.size()))
+        return '0';
+    return decimal.digits[static_cast<std::size_t>(index)];
+}
+
+std::string wholePart(const Decimal &decimal)
+{
+    std::string whole;
+    for (int power = decimal.exponent - 1; power >= 0; --power)
+        whole += digitAt(decimal, power);
+    return whole;
+}
+
+std::string fractionPart(const Decimal &decimal, int decimals)
+{
+    std::string fraction;
+    for (int power = -1; power >= -decimals; --power)
+        fraction += digitAt(decimal, power);
+    return fraction;
+}
+
+std::string exponentForm(const Decimal &decimal)
+{
+    std::string text = decimal.negative ? "-" : "";
+    text += decimal.digits.substr(0, 1);
+    if (decimal.digits.size() > 1)
+        text += "." + decimal.digits.substr(1);
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "E+%02d", decimal.exponent - 1);
+    return text + exponent;
+}
+
+double toDouble(const Decimal &decimal)
+{
+    if (decimal.isZero())
+        return 0.0;
+    const std::string text = (decimal.negative ? "-0." : "0.") + decimal.digits + "e" +
+                             std::to_string(decimal.exponent);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+} // namespace
+
+double roundHalfAwayFromZero(double value, int decimals)
+{
+    return toDouble(roundDecimal(toDecimal(value), decimals));
+}
+
+std::string formatFixed(double value, int decimals)
+{
+    const Decimal decimal = roundDecimal(toDecimal(value), decimals);
+    const std::string sign = decimal.negative ? "-" : "";
+    return sign + wholePart(decimal) + "." + fractionPart(decimal, decimals);
+}
+
+std::string numberToText(double value)
+{
+    const Decimal decimal = toDecimal(value);
+    if (decimal.isZero())
+        return "0";
+    if (decimal.exponent > significantDigits)
+        return exponentForm(decimal);
+    const int decimals = std::max(0, static_cast<int>(decimal.digits.size()) - decimal.exponent);
+    std::string whole = wholePart(decimal);
+    if (whole.empty())
+        whole = "0";
+    const std::string sign = decimal.negative ? "-" : "";
+    if (decimals == 0)
+        return sign + whole;
+    return sign + whole + "." + fractionPart(decimal, decimals);
+}
+
+std::optional<double> textToNumber(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+')
+        return std::nullopt;
+    double value = 0.0;
+    const auto *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace fuel::runtime

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace fuel::runtime {
+
+constexpr bool isAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// The numeric test of a single typed character: only the ten ASCII digits pass, because the
+// conversions that later read the field accept no other digits either.
+constexpr bool isNumericCharacter(char32_t c) { return isAsciiDigit(c); }
+
+std::string_view trimSpaces(std::string_view text);
+
+// Length as a Windows-era string counts it: UTF-16 code units of the UTF-8 text.
+std::size_t utf16Length(std::string_view utf8);
+
+} // namespace fuel::runtime
