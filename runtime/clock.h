@@ -7,7 +7,7 @@ namespace fuel::runtime {
 struct LocalDateTime {
     Date date;
     TimeOfDay time;
-    auto operator<=>(const LocalDateTime &) const = default;
+    bool operator==(const LocalDateTime &) const = default;
 };
 
 // The local wall clock, behind an interface so that tests and benchmarks can set any moment.

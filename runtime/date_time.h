@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,14 +10,14 @@ struct Date {
     int year = 0;
     int month = 0;
     int day = 0;
-    auto operator<=>(const Date &) const = default;
+    bool operator==(const Date &) const = default;
 };
 
 struct TimeOfDay {
     int hour = 0;
     int minute = 0;
     int second = 0;
-    auto operator<=>(const TimeOfDay &) const = default;
+    bool operator==(const TimeOfDay &) const = default;
 
     int secondsSinceMidnight() const { return (hour * 60 + minute) * 60 + second; }
 };
