@@ -1,0 +1,43 @@
+# Sourced by open.sh and test.sh: installs what is missing from Debian, then configures and
+# builds into build/. Running it again skips what is already installed and built.
+
+set -euo pipefail
+
+FUEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+FUEL_BUILD=${FUEL_BUILD:-$FUEL_ROOT/build}
+
+fuel_packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl-dev
+    fonts-arphic-uming
+    xvfb xauth imagemagick
+)
+
+fuel_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the packages given that are not installed yet.
+fuel_install() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    fuel_as_root apt-get update -qq
+    fuel_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# fuel_build DIR [cmake options...]
+fuel_build() {
+    local dir=$1
+    shift
+    cmake -S "$FUEL_ROOT" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+fuel_install "${fuel_packages[@]}"

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Regenerates docs/window.png from the built program.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+fuel_build "$FUEL_BUILD" -DFUEL_BUILD_TESTS=OFF
+bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/app/fuelcalc" "$FUEL_ROOT/docs/window.png"
