@@ -3,7 +3,7 @@
 # saves a screenshot instead.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_build "$FUEL_BUILD" -DFUEL_BUILD_TESTS=OFF
+fuel_build "$FUEL_BUILD" --target fuelcalc
 program=$FUEL_BUILD/app/fuelcalc
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -32,12 +32,20 @@ fuel_install() {
         "${missing[@]}" >/dev/null
 }
 
-# fuel_build DIR [cmake options...]
+# fuel_build DIR [--target NAME] [-DOPTION=VALUE...]: configures DIR with the options given
+# (the project's defaults otherwise) and builds NAME, or everything.
 fuel_build() {
     local dir=$1
     shift
-    cmake -S "$FUEL_ROOT" -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    local target=() options=()
+    while [ $# -gt 0 ]; do
+        case $1 in
+        --target) target=(--target "$2"); shift 2 ;;
+        *) options+=("$1"); shift ;;
+        esac
+    done
+    cmake -S "$FUEL_ROOT" -B "$dir" "${options[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" "${target[@]}"
 }
 
 fuel_install "${fuel_packages[@]}"

@@ -2,5 +2,5 @@
 # Regenerates docs/window.png from the built program.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_build "$FUEL_BUILD" -DFUEL_BUILD_TESTS=OFF
+fuel_build "$FUEL_BUILD" --target fuelcalc
 bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/app/fuelcalc" "$FUEL_ROOT/docs/window.png"
