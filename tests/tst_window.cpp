@@ -1,0 +1,507 @@
+#include "fakes.h"
+
+#include "app/fonts.h"
+#include "app/frm_main.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using fuel::app::FrmMain;
+using fuel::testing::FixedClock;
+
+namespace {
+
+// A clock that moves on by one second at every reading.
+class RunningClock final : public fuel::runtime::Clock {
+public:
+    explicit RunningClock(fuel::runtime::LocalDateTime start) : m_next(start) {}
+    fuel::runtime::LocalDateTime now() const override
+    {
+        const auto reading = m_next;
+        m_next = {{2007, 4, 27}, {0, 0, 0}};
+        ++readings;
+        return reading;
+    }
+    mutable int readings = 0;
+
+private:
+    mutable fuel::runtime::LocalDateTime m_next;
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowIsFixedAndTitled();
+    void geometry_data();
+    void geometry();
+    void fontMetrics();
+    void rateBoxesCoverNoCaptionCharacter();
+    void resultLabelsFontAndColour_data();
+    void resultLabelsFontAndColour();
+    void creditLabel();
+    void calculateButton();
+
+    void startUpDefaults_data();
+    void startUpDefaults();
+    void startUpTakesOneClockReading();
+
+    void typingAndCalculating();
+    void longResultWidensLabel();
+    void tabOrder();
+    void tabOrderSkipsDisabledInRealTime();
+    void enterComputesNothing();
+    void typedCharactersAreFiltered_data();
+    void typedCharactersAreFiltered();
+    void pastedTextIsNotFiltered();
+
+    void badInputNamesTheField();
+    void realErrorBox();
+    void realTimeThroughTheWindow();
+    void realTimeRefusedStartFields();
+
+private:
+    template <class Widget = QWidget> Widget *child(const char *name) const
+    {
+        auto *widget = m_window->findChild<Widget *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+    QLineEdit *edit(const char *name) const { return child<QLineEdit>(name); }
+    QString caption(const char *name) const { return child<QLabel>(name)->text(); }
+    void replaceText(const char *name, const QString &text) const;
+    void showWindow();
+
+    FixedClock m_clock;
+    std::unique_ptr<FrmMain> m_window;
+    QStringList m_messages;
+};
+
+void TestWindow::init()
+{
+    m_clock.moment = {{2007, 4, 26}, {9, 30, 0}};
+    m_window = std::make_unique<FrmMain>(m_clock);
+    m_messages.clear();
+    m_window->setErrorPresenter([this](const QString &message) { m_messages << message; });
+}
+
+void TestWindow::cleanup() { m_window.reset(); }
+
+void TestWindow::showWindow()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestWindow::replaceText(const char *name, const QString &text) const
+{
+    QLineEdit *field = edit(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+void TestWindow::windowIsFixedAndTitled()
+{
+    QCOMPARE(m_window->size(), QSize(369, 290));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Oradel - Lirra工作专版"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->windowIcon().availableSizes().size(), 3);
+    QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+    QVERIFY(child<QCheckBox>("Check2")->isChecked());
+    const auto *timer = child<QTimer>("Timer1");
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), 900);
+}
+
+// Controls that keep their designed size; labels are placed here and sized to their text.
+void TestWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("pixels");
+    const QString window = QStringLiteral("FrmMain");
+    const QString settings = QStringLiteral("Frame(0)");
+    const QString status = QStringLiteral("Frame(1)");
+    auto row = [](const QString &name, const QString &container, QRect pixels) {
+        QTest::newRow(qPrintable(name)) << name << container << pixels;
+    };
+    row("Frame(0)", window, {8, 8, 353, 137});
+    row("TxtStartDate1", settings, {80, 24, 105, 18});
+    row("TxtStartTime1", settings, {192, 24, 105, 18});
+    row("Command1", settings, {312, 24, 25, 43});
+    row("TxtStartDate2", settings, {80, 48, 105, 18});
+    row("TxtStartTime2", settings, {192, 48, 105, 18});
+    row("Text1", settings, {80, 83, 33, 18});
+    row("Text2", settings, {192, 83, 33, 18});
+    row("Check2", settings, {88, 117, 161, 17});
+    row("Check1", settings, {253, 117, 97, 17});
+    row("Frame(1)", window, {8, 152, 353, 113});
+    row("Label(0)", window, {0, 272, 369, 17});
+    // Labels: the designed places; the sizes of their design-time captions in the window font.
+    row("Label(2)", settings, {16, 27, 60, 12});
+    row("Label(3)", settings, {16, 51, 60, 12});
+    row("Label(1)", settings, {16, 87, 282, 12});
+    row("Label1", status, {16, 32, -1, 12});
+    row("Label2", status, {16, 56, -1, 12});
+    row("Label3", status, {16, 80, -1, 12});
+    row("Label5", status, {240, 56, -1, 12});
+    row("Label4", status, {240, 80, -1, 12});
+}
+
+void TestWindow::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, pixels);
+    const QWidget *control = child(qPrintable(name));
+    QCOMPARE(control->parentWidget()->objectName(), container);
+    if (pixels.width() < 0) { // a result label: as wide as its caption in bold
+        const auto *label = qobject_cast<const QLabel *>(control);
+        pixels.setWidth(label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    QCOMPARE(control->geometry(), pixels);
+}
+
+void TestWindow::fontMetrics()
+{
+    const QLabel *label = child<QLabel>("Label(2)");
+    const QFontMetrics metrics = label->fontMetrics();
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("AR PL UMing CN"));
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("油")), 12);
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("：")), 12);
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral(" ")), 6);
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("0")), 6);
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("(")), 6);
+    QCOMPARE(metrics.height(), 12);
+    QCOMPARE(QFontInfo(child<QLineEdit>("Text1")->font()).family(),
+             QStringLiteral("AR PL UMing CN"));
+}
+
+void TestWindow::rateBoxesCoverNoCaptionCharacter()
+{
+    const QLabel *caption = child<QLabel>("Label(1)");
+    const QFontMetrics metrics = caption->fontMetrics();
+    const QString text = caption->text();
+    const QRect boxes[] = {child("Text1")->geometry(), child("Text2")->geometry()};
+    int x = caption->x();
+    for (const QChar c : text) {
+        const int width = metrics.horizontalAdvance(c);
+        for (const QRect &box : boxes) {
+            const bool overlaps = x < box.right() + 1 && box.left() < x + width;
+            QVERIFY2(c == ' ' || !overlaps, qPrintable(QStringLiteral("box covers '%1'").arg(c)));
+        }
+        x += width;
+    }
+    QCOMPARE(x, caption->geometry().right() + 1); // the caption is drawn on one line
+}
+
+void TestWindow::resultLabelsFontAndColour_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("Label1 main") << "Label1" << QColor(0, 0, 255);
+    QTest::newRow("Label2 auxiliary") << "Label2" << QColor(0, 128, 0);
+    QTest::newRow("Label3 total") << "Label3" << QColor(192, 0, 0);
+    QTest::newRow("Label4 time") << "Label4" << QColor(255, 128, 0);
+    QTest::newRow("Label5 days") << "Label5" << QColor(255, 128, 0);
+}
+
+void TestWindow::resultLabelsFontAndColour()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    const QLabel *label = child<QLabel>(qPrintable(name));
+    QCOMPARE(label->font().weight(), QFont::Bold);
+    QVERIFY(!label->font().italic() && !label->font().underline() && !label->font().strikeOut());
+    QCOMPARE(label->font().pointSize(), 9);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(label->fontMetrics().height(), 12);
+}
+
+void TestWindow::creditLabel()
+{
+    const auto *credit = child<QLabel>("Label(0)");
+    QVERIFY(!credit->text().isEmpty());
+    QCOMPARE(credit->alignment(), Qt::AlignCenter);
+    QVERIFY(credit->autoFillBackground());
+    QCOMPARE(credit->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(credit->frameShape(), QFrame::Box);
+    QVERIFY(credit->fontMetrics().horizontalAdvance(credit->text()) < credit->width());
+}
+
+void TestWindow::calculateButton()
+{
+    auto *button = child<QPushButton>("Command1");
+    QCOMPARE(button->text(), QStringLiteral("计算"));
+    QVERIFY(!button->isDefault() && !button->autoDefault());
+
+    // Drawn one character per line: the ink is one character wide and two lines high.
+    const QImage image = button->grab().toImage();
+    QRect ink;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY2(ink.width() <= 12, qPrintable(QString::number(ink.width())));
+    QVERIFY2(ink.height() > 18, qPrintable(QString::number(ink.height())));
+}
+
+void TestWindow::startUpDefaults_data()
+{
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<QString>("endTime");
+    QTest::newRow("morning, padded") << 7 << "07:04:09";
+    QTest::newRow("afternoon, 24-hour") << 19 << "19:04:09";
+    QTest::newRow("midnight") << 0 << "00:04:09";
+}
+
+void TestWindow::startUpDefaults()
+{
+    QFETCH(int, hour);
+    QFETCH(QString, endTime);
+    FixedClock clock;
+    clock.moment = {{2007, 3, 5}, {hour, 4, 9}};
+    const FrmMain window(clock);
+    auto text = [&window](const char *name) {
+        return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(text("TxtStartDate1"), QStringLiteral("2007-03-05"));
+    QCOMPARE(text("TxtStartDate2"), QStringLiteral("2007-03-05"));
+    QCOMPARE(text("TxtStartTime1"), QStringLiteral("00:00:00"));
+    QCOMPARE(text("TxtStartTime2"), endTime);
+    QCOMPARE(text("Text1"), QStringLiteral("65"));
+    QCOMPARE(text("Text2"), QStringLiteral("15"));
+}
+
+void TestWindow::startUpTakesOneClockReading()
+{
+    RunningClock clock({{2007, 4, 26}, {23, 59, 59}});
+    const FrmMain window(clock);
+    QCOMPARE(clock.readings, 1);
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("TxtStartDate2"))->text(),
+             QStringLiteral("2007-04-26"));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("TxtStartTime2"))->text(),
+             QStringLiteral("23:59:59"));
+}
+
+void TestWindow::typingAndCalculating()
+{
+    showWindow();
+    replaceText("TxtStartTime1", QStringLiteral("08:00:00"));
+    replaceText("TxtStartTime2", QStringLiteral("09:30:00"));
+    QTest::mouseClick(child("Check2"), Qt::LeftButton);
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：97.500000 公斤"));
+    QCOMPARE(caption("Label2"), QStringLiteral("副机用油量：22.5 公斤"));
+    QCOMPARE(caption("Label3"), QStringLiteral("总共用油量：120 公斤"));
+    QCOMPARE(caption("Label4"), QStringLiteral("时差：01时30分"));
+    QCOMPARE(caption("Label5"), QStringLiteral("日差：0天"));
+
+    // Space on the focused button presses it, as a click does.
+    QTest::mouseClick(child("Check2"), Qt::LeftButton);
+    child("Command1")->setFocus();
+    QTest::keyClick(child("Command1"), Qt::Key_Space);
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：97.500 公斤"));
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestWindow::longResultWidensLabel()
+{
+    showWindow();
+    const QLabel *label = child<QLabel>("Label1");
+    const int designedWidth = label->width();
+    replaceText("Text1", QStringLiteral("9999"));
+    QTest::mouseClick(child("Command1"), Qt::LeftButton); // 00:00 to 09:30, 9499.050 kg
+    QCOMPARE(label->text(), QStringLiteral("主机用油量：94990.500 公斤"));
+    QVERIFY(label->width() > designedWidth);
+    QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    QCOMPARE(label->height(), 12);
+    QCOMPARE(label->pos(), QPoint(16, 32));
+}
+
+void TestWindow::tabOrder()
+{
+    showWindow();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Check1"));
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"TxtStartTime1", "Text1", "Text2", "TxtStartDate1", "Check2",
+                                   "TxtStartDate2", "TxtStartTime2", "Command1", "Check1"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
+void TestWindow::tabOrderSkipsDisabledInRealTime()
+{
+    showWindow();
+    QTest::keyClick(child("Check1"), Qt::Key_Space); // the focus starts on the box
+    QVERIFY(child<QCheckBox>("Check1")->isChecked());
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited,
+             QStringList({"Text1", "Text2", "Check2", "TxtStartDate2", "TxtStartTime2", "Check1"}));
+}
+
+void TestWindow::enterComputesNothing()
+{
+    showWindow();
+    const QStringList before{caption("Label1"), caption("Label4")};
+    for (const char *name : {"Text1", "Text2", "TxtStartDate1", "TxtStartTime1", "TxtStartDate2",
+                             "TxtStartTime2", "Check2", "Command1"}) {
+        child(name)->setFocus();
+        QTest::keyClick(child(name), Qt::Key_Return);
+        QTest::keyClick(child(name), Qt::Key_Enter);
+    }
+    QCOMPARE((QStringList{caption("Label1"), caption("Label4")}), before);
+}
+
+void TestWindow::typedCharactersAreFiltered_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("rate drops the full stop") << "Text1" << "12.5" << "125";
+    QTest::newRow("rate drops signs, colon, space, letters")
+        << "Text2" << "-1+2: a,b3" << "123";
+    QTest::newRow("date keeps hyphens") << "TxtStartDate1" << "2007-03-05" << "2007-03-05";
+    QTest::newRow("date drops slashes") << "TxtStartDate1" << "2007/03/05" << "20070305";
+    QTest::newRow("date takes any number of hyphens") << "TxtStartDate1" << "--1-" << "--1-";
+    QTest::newRow("time keeps colons") << "TxtStartTime1" << "08:30:00" << "08:30:00";
+    QTest::newRow("time drops the hyphen") << "TxtStartTime1" << "08-30" << "0830";
+    QTest::newRow("end date takes anything") << "TxtStartDate2" << "a. /-:" << "a. /-:";
+    QTest::newRow("end time takes anything") << "TxtStartTime2" << "xyz.1" << "xyz.1";
+}
+
+void TestWindow::typedCharactersAreFiltered()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    showWindow();
+    QLineEdit *target = edit(qPrintable(field));
+    target->clear();
+    target->setFocus();
+    QTest::keyClicks(target, typed);
+    QCOMPARE(target->text(), expected);
+    // Backspace still deletes, and Enter and Escape insert nothing.
+    QTest::keyClick(target, Qt::Key_Backspace);
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCOMPARE(target->text(), expected.chopped(1));
+}
+
+void TestWindow::pastedTextIsNotFiltered()
+{
+    showWindow();
+    QLineEdit *rate = edit("Text1");
+    rate->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("7.5"));
+    rate->selectAll();
+    QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rate->text(), QStringLiteral("7.5"));
+    QTest::keyClick(rate, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(rate, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(rate->text(), QString());
+}
+
+void TestWindow::badInputNamesTheField()
+{
+    showWindow();
+    const QString before = caption("Label1");
+    edit("Text1")->clear();
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    QCOMPARE(m_messages, QStringList{"主机耗油量应为整数公斤数（例如 65），请重新输入。"});
+    QCOMPARE(caption("Label1"), before);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+
+    // The program goes on: with the field mended, the same click computes.
+    QTest::keyClicks(edit("Text1"), QStringLiteral("60"));
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：570.000 公斤"));
+    QCOMPARE(m_messages.size(), 1);
+}
+
+// The one test that lets the real modal box come up.
+void TestWindow::realErrorBox()
+{
+    FrmMain window(m_clock);
+    window.findChild<QLineEdit *>(QStringLiteral("TxtStartTime2"))->setText(QStringLiteral("x"));
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        QCOMPARE(box->buttons().size(), 1);
+        box->accept();
+    });
+    window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    QCOMPARE(title, QStringLiteral("错误"));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(text, QStringLiteral("结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。"));
+}
+
+void TestWindow::realTimeThroughTheWindow()
+{
+    showWindow();
+    auto *timer = child<QTimer>("Timer1");
+    QTest::mouseClick(child("Check1"), Qt::LeftButton);
+    QVERIFY(timer->isActive());
+    QVERIFY(!child("TxtStartDate1")->isEnabled());
+    QVERIFY(!child("TxtStartTime1")->isEnabled());
+    QVERIFY(!child("Command1")->isEnabled());
+    QVERIFY(child("Text1")->isEnabled() && child("TxtStartDate2")->isEnabled());
+
+    m_clock.moment = {{2007, 4, 27}, {0, 30, 0}};
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(caption("Label5"), QStringLiteral("日差：1天"));
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：1592.500 公斤"));
+
+    QTest::mouseClick(child("Check1"), Qt::LeftButton);
+    QVERIFY(!timer->isActive());
+    QVERIFY(child("TxtStartDate1")->isEnabled() && child("Command1")->isEnabled());
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：1592.500 公斤"));
+}
+
+void TestWindow::realTimeRefusedStartFields()
+{
+    showWindow();
+    edit("TxtStartTime1")->setText(QStringLiteral("8:00:00"));
+    QTest::mouseClick(child("Check1"), Qt::LeftButton);
+    QCOMPARE(m_messages, QStringList{"日期或时间格式错误，请重新输入。"});
+    QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+    QVERIFY(!child<QTimer>("Timer1")->isActive());
+    QVERIFY(child("TxtStartTime1")->isEnabled() && child("Command1")->isEnabled());
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
