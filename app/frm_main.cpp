@@ -7,8 +7,12 @@
 #include "stacked_caption_button.h"
 
 #include "calc/events.h"
+#include "calc/messages.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace fuel::app {
@@ -129,6 +134,8 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
 
     styleResultLabels();
     styleCreditLabel();
+    nameFieldsForScreenReaders();
+    addCopyMenu();
     applyTabOrder();
     connectEvents();
     loadDefaults();
@@ -158,6 +165,31 @@ void FrmMain::styleCreditLabel()
     QPalette palette = m_creditLabel->palette();
     palette.setColor(QPalette::Window, design::creditBackground);
     m_creditLabel->setPalette(palette);
+}
+
+void FrmMain::nameFieldsForScreenReaders()
+{
+    const std::pair<QLineEdit *, calc::Field> fields[] = {
+        {m_text1, calc::Field::MainRate},           {m_text2, calc::Field::AuxRate},
+        {m_txtStartDate1, calc::Field::StartDate}, {m_txtStartTime1, calc::Field::StartTime},
+        {m_txtStartDate2, calc::Field::EndDate},   {m_txtStartTime2, calc::Field::EndTime},
+    };
+    for (const auto &[edit, field] : fields)
+        edit->setAccessibleName(QString::fromStdString(calc::fieldName(field)));
+}
+
+// The officer copies the figures into the log: the five results, one per line.
+void FrmMain::addCopyMenu()
+{
+    auto *copy = new QAction(QStringLiteral("复制"), m_statusFrame);
+    m_statusFrame->addAction(copy);
+    m_statusFrame->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, [this] {
+        QStringList lines;
+        for (const QLabel *label : {m_label1, m_label2, m_label3, m_label4, m_label5})
+            lines << label->text();
+        QGuiApplication::clipboard()->setText(lines.join('\n'));
+    });
 }
 
 // Focus moves through the controls that can hold it in the order of their designed ranks.

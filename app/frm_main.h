@@ -39,6 +39,8 @@ public:
 private:
     void styleResultLabels();
     void styleCreditLabel();
+    void nameFieldsForScreenReaders();
+    void addCopyMenu();
     void applyTabOrder();
     void connectEvents();
     void loadDefaults();

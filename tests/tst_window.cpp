@@ -4,6 +4,8 @@
 #include "app/frm_main.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -55,6 +57,11 @@ private Q_SLOTS:
     void resultLabelsFontAndColour();
     void creditLabel();
     void calculateButton();
+    void captionsAreNotClipped();
+    void grabIsTheDrawingScaled();
+    void accessibleNames_data();
+    void accessibleNames();
+    void copyResults();
 
     void startUpDefaults_data();
     void startUpDefaults();
@@ -256,6 +263,7 @@ void TestWindow::calculateButton()
 
     // Drawn one character per line: the ink is one character wide and two lines high.
     const QImage image = button->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
     QRect ink;
     for (int y = 3; y < image.height() - 3; ++y) {
         for (int x = 3; x < image.width() - 3; ++x) {
@@ -263,8 +271,71 @@ void TestWindow::calculateButton()
                 ink |= QRect(x, y, 1, 1);
         }
     }
-    QVERIFY2(ink.width() <= 12, qPrintable(QString::number(ink.width())));
-    QVERIFY2(ink.height() > 18, qPrintable(QString::number(ink.height())));
+    QVERIFY2(ink.width() <= 12 * scale, qPrintable(QString::number(ink.width())));
+    QVERIFY2(ink.height() > 18 * scale, qPrintable(QString::number(ink.height())));
+}
+
+// At any scale factor: check box captions fit their boxes, and a line of text fits a field.
+void TestWindow::captionsAreNotClipped()
+{
+    for (const char *name : {"Check1", "Check2"}) {
+        const QWidget *box = child(name);
+        QVERIFY2(box->sizeHint().width() <= box->width(), name);
+    }
+    for (const char *name : {"Text1", "TxtStartDate1", "TxtStartTime2"}) {
+        const QLineEdit *field = edit(name);
+        QVERIFY2(field->fontMetrics().height() <= field->height() - 4, name);
+    }
+}
+
+void TestWindow::grabIsTheDrawingScaled()
+{
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    const QImage image = m_window->grab().toImage();
+    QCOMPARE(image.size(), QSize(qRound(369 * scale), qRound(290 * scale)));
+}
+
+void TestWindow::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("Text1") << "Text1" << QAccessible::EditableText << "主机耗油量";
+    QTest::newRow("Text2") << "Text2" << QAccessible::EditableText << "副机耗油量";
+    QTest::newRow("TxtStartDate1") << "TxtStartDate1" << QAccessible::EditableText << "开始日期";
+    QTest::newRow("TxtStartTime1") << "TxtStartTime1" << QAccessible::EditableText << "开始时间";
+    QTest::newRow("TxtStartDate2") << "TxtStartDate2" << QAccessible::EditableText << "结束日期";
+    QTest::newRow("TxtStartTime2") << "TxtStartTime2" << QAccessible::EditableText << "结束时间";
+    QTest::newRow("Command1") << "Command1" << QAccessible::Button << "计算";
+    QTest::newRow("Check1") << "Check1" << QAccessible::CheckBox << "实时计算油量";
+    QTest::newRow("Check2") << "Check2" << QAccessible::CheckBox << "保留三位小数并四舍五入";
+    QTest::newRow("Label1") << "Label1" << QAccessible::StaticText << "主机用油量：0 公斤";
+    QTest::newRow("Label4") << "Label4" << QAccessible::StaticText << "时差：0";
+}
+
+void TestWindow::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, spoken);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(child(qPrintable(name)));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+void TestWindow::copyResults()
+{
+    const QWidget *status = child("Frame(1)");
+    QCOMPARE(status->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(status->actions().size(), 1);
+    QAction *copy = status->actions().constFirst();
+    QCOMPARE(copy->text(), QStringLiteral("复制"));
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("主机用油量：617.500 公斤\n副机用油量：142.5 公斤\n总共用油量：760 公斤\n"
+                            "时差：09时30分\n日差：0天"));
 }
 
 void TestWindow::startUpDefaults_data()
