@@ -33,7 +33,11 @@ using input::FilteredField;
 constexpr const char *tabRankProperty = "tabRank";
 
 void setDesignText(QGroupBox *frame, const QString &text) { frame->setTitle(text); }
-void setDesignText(QLabel *label, const QString &text) { label->setText(text); }
+void setDesignText(QLabel *label, const QString &text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+}
 void setDesignText(QLineEdit *edit, const QString &text) { edit->setText(text); }
 void setDesignText(QAbstractButton *button, const QString &text) { button->setText(text); }
 
