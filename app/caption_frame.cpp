@@ -10,7 +10,10 @@ constexpr int captionIndent = 6;
 
 } // namespace
 
-CaptionFrame::CaptionFrame(QWidget *parent) : QGroupBox(parent) {}
+CaptionFrame::CaptionFrame(QWidget *parent)
+    : QGroupBox(parent)
+{
+}
 
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
@@ -26,8 +29,8 @@ void CaptionFrame::paintEvent(QPaintEvent *)
 
     const QRect caption(captionIndent, 0, metrics.horizontalAdvance(title()), metrics.height());
     painter.fillRect(caption, palette().window());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, title());
 }
 

@@ -55,7 +55,8 @@ inline constexpr Control label5{"Label5", "日差：0", {3600, 840, 690, 180}, 1
 inline constexpr Control label3{"Label3", "总共用油量：0 公斤", {240, 1200, 1770, 180}, 13};
 inline constexpr Control label4{"Label4", "时差：0", {3600, 1200, 690, 180}, 18};
 
-inline constexpr Control creditLabel{"Label(0)", "主副机油耗计算器 · 作者：Oradel", {0, 4080, 5535, 255}, 10};
+inline constexpr Control creditLabel{
+    "Label(0)", "主副机油耗计算器 · 作者：Oradel", {0, 4080, 5535, 255}, 10};
 
 inline constexpr QColor mainAmountColour{0, 0, 255};
 inline constexpr QColor auxAmountColour{0, 128, 0};

@@ -16,7 +16,8 @@ bool isTyping(const QKeyEvent &event)
 } // namespace
 
 FilteredLineEdit::FilteredLineEdit(input::FilteredField field, QWidget *parent)
-    : QLineEdit(parent), m_field(field)
+    : QLineEdit(parent),
+      m_field(field)
 {
     // An input method would commit text around the filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);

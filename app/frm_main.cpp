@@ -58,8 +58,7 @@ QLabel *fittedLabel(const design::Control &control, const QFont &font, QWidget *
     return label;
 }
 
-FilteredLineEdit *filteredEdit(const design::Control &control, FilteredField field,
-                               QWidget *parent)
+FilteredLineEdit *filteredEdit(const design::Control &control, FilteredField field, QWidget *parent)
 {
     return placed(new FilteredLineEdit(field, parent), control);
 }
@@ -95,8 +94,10 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
       m_clock(clock),
       m_settingsFrame(placed(new CaptionFrame(this), design::settingsFrame)),
       m_startRowCaption(fittedLabel(design::startRowCaption, windowFont(), m_settingsFrame)),
-      m_txtStartDate1(filteredEdit(design::txtStartDate1, FilteredField::StartDate, m_settingsFrame)),
-      m_txtStartTime1(filteredEdit(design::txtStartTime1, FilteredField::StartTime, m_settingsFrame)),
+      m_txtStartDate1(
+          filteredEdit(design::txtStartDate1, FilteredField::StartDate, m_settingsFrame)),
+      m_txtStartTime1(
+          filteredEdit(design::txtStartTime1, FilteredField::StartTime, m_settingsFrame)),
       m_command1(placed(new StackedCaptionButton(m_settingsFrame), design::command1)),
       m_endRowCaption(fittedLabel(design::endRowCaption, windowFont(), m_settingsFrame)),
       m_txtStartDate2(placed(new QLineEdit(m_settingsFrame), design::txtStartDate2)),
@@ -115,14 +116,14 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
       m_label3(fittedLabel(design::label3, resultFont(), m_statusFrame)),
       m_label4(fittedLabel(design::label4, resultFont(), m_statusFrame)),
       m_creditLabel(placed(new QLabel(this), design::creditLabel)),
-      m_view({{m_text1, m_text2, m_txtStartDate1, m_txtStartTime1, m_txtStartDate2,
-               m_txtStartTime2},
-              {m_label1, m_label2, m_label3, m_label4, m_label5},
-              m_check2,
-              m_check1,
-              m_command1,
-              m_timer1},
-             [this](const QString &message) { showErrorBox(message); })
+      m_view(
+          {{m_text1, m_text2, m_txtStartDate1, m_txtStartTime1, m_txtStartDate2, m_txtStartTime2},
+           {m_label1, m_label2, m_label3, m_label4, m_label5},
+           m_check2,
+           m_check1,
+           m_command1,
+           m_timer1},
+          [this](const QString &message) { showErrorBox(message); })
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QString::fromUtf8(design::windowTitle));
@@ -174,7 +175,7 @@ void FrmMain::styleCreditLabel()
 void FrmMain::nameFieldsForScreenReaders()
 {
     const std::pair<QLineEdit *, calc::Field> fields[] = {
-        {m_text1, calc::Field::MainRate},           {m_text2, calc::Field::AuxRate},
+        {m_text1, calc::Field::MainRate},          {m_text2, calc::Field::AuxRate},
         {m_txtStartDate1, calc::Field::StartDate}, {m_txtStartTime1, calc::Field::StartTime},
         {m_txtStartDate2, calc::Field::EndDate},   {m_txtStartTime2, calc::Field::EndTime},
     };

@@ -5,7 +5,8 @@
 
 namespace fuel::app {
 
-StackedCaptionButton::StackedCaptionButton(QWidget *parent) : QPushButton(parent)
+StackedCaptionButton::StackedCaptionButton(QWidget *parent)
+    : QPushButton(parent)
 {
     // Enter and Esc must never press it.
     setAutoDefault(false);

@@ -9,7 +9,8 @@
 namespace fuel::app {
 
 WidgetView::WidgetView(const Widgets &widgets, ErrorPresenter presentError)
-    : m_widgets(widgets), m_presentError(std::move(presentError))
+    : m_widgets(widgets),
+      m_presentError(std::move(presentError))
 {
 }
 

@@ -19,8 +19,8 @@ using ErrorPresenter = std::function<void(const QString &message)>;
 
 // The window's widgets, in the order of the calculation's enums.
 struct Widgets {
-    std::array<QLineEdit *, 6> fields;  // calc::Field
-    std::array<QLabel *, 5> results;    // calc::ResultLabel
+    std::array<QLineEdit *, 6> fields; // calc::Field
+    std::array<QLabel *, 5> results;   // calc::ResultLabel
     QCheckBox *threeDecimals;
     QCheckBox *realTime;
     QPushButton *calculate;

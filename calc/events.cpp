@@ -23,10 +23,10 @@ void showCaptions(WindowView &view, const Captions &captions)
 // Writes all five captions, or none and names the unreadable field.
 std::optional<Field> calculateInto(WindowView &view, std::string endDate, std::string endTime)
 {
-    const Outcome outcome = calculate({view.text(Field::MainRate), view.text(Field::AuxRate),
-                                       view.text(Field::StartDate), view.text(Field::StartTime),
-                                       std::move(endDate), std::move(endTime),
-                                       view.isTicked(Option::ThreeDecimals)});
+    const Outcome outcome =
+        calculate({view.text(Field::MainRate), view.text(Field::AuxRate),
+                   view.text(Field::StartDate), view.text(Field::StartTime), std::move(endDate),
+                   std::move(endTime), view.isTicked(Option::ThreeDecimals)});
     if (const auto *bad = std::get_if<UnreadableInput>(&outcome))
         return bad->field;
     showCaptions(view, std::get<Captions>(outcome));

@@ -31,8 +31,8 @@ std::int16_t filterKey(std::int16_t code, FilteredField field)
     if (code == fullStop)
         return cancelled;
     const auto character = static_cast<char32_t>(static_cast<std::uint16_t>(code));
-    const bool accepted = runtime::isNumericCharacter(character) || code == backspace ||
-                          code == separatorOf(field);
+    const bool accepted =
+        runtime::isNumericCharacter(character) || code == backspace || code == separatorOf(field);
     return accepted ? code : cancelled;
 }
 

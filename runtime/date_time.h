@@ -29,7 +29,7 @@ std::optional<Date> parseDate(std::string_view text);
 // "hh:mm:ss" or "hh:mm" (the hour may have one digit) on the 24-hour clock.
 std::optional<TimeOfDay> parseTime(std::string_view text);
 
-std::string formatDate(const Date &date);     // yyyy-mm-dd
+std::string formatDate(const Date &date);      // yyyy-mm-dd
 std::string formatTime(const TimeOfDay &time); // hh:mm:ss
 
 // Midnights crossed from one date to the other; negative when the second is earlier.

@@ -109,8 +109,8 @@ double toDouble(const Decimal &decimal)
 {
     if (decimal.isZero())
         return 0.0;
-    const std::string text = (decimal.negative ? "-0." : "0.") + decimal.digits + "e" +
-                             std::to_string(decimal.exponent);
+    const std::string text =
+        (decimal.negative ? "-0." : "0.") + decimal.digits + "e" + std::to_string(decimal.exponent);
     return std::strtod(text.c_str(), nullptr);
 }
 

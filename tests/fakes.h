@@ -20,8 +20,8 @@ public:
 
 class FakeView final : public calc::WindowView {
 public:
-    std::array<std::string, 6> texts{"65", "15", "2007-04-26", "00:00:00", "2007-04-26",
-                                     "00:00:00"};
+    std::array<std::string, 6> texts{"65",       "15",         "2007-04-26",
+                                     "00:00:00", "2007-04-26", "00:00:00"};
     std::array<std::string, 5> captions{"主机用油量：0 公斤", "副机用油量：0 公斤",
                                         "总共用油量：0 公斤", "时差：0", "日差：0"};
     std::array<bool, 4> enabled{true, true, true, false}; // calc::Switchable; the timer is off

@@ -63,40 +63,51 @@ void TestCalc::captions_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("same day, 90 minutes, six decimals")
         << sameDay("08:00:00", "09:30:00", false)
-        << "主机用油量：97.500000 公斤 | 副机用油量：22.5 公斤 | 总共用油量：120 公斤 | 时差：01时30分 | 日差：0天";
+        << "主机用油量：97.500000 公斤 | 副机用油量：22.5 公斤 | 总共用油量：120 公斤 | "
+           "时差：01时30分 | 日差：0天";
     QTest::newRow("same day, 90 minutes, three decimals")
         << sameDay("08:00:00", "09:30:00", true)
-        << "主机用油量：97.500 公斤 | 副机用油量：22.5 公斤 | 总共用油量：120 公斤 | 时差：01时30分 | 日差：0天";
+        << "主机用油量：97.500 公斤 | 副机用油量：22.5 公斤 | 总共用油量：120 公斤 | "
+           "时差：01时30分 | 日差：0天";
     QTest::newRow("across midnight")
         << Inputs{"65", "15", "2007-04-26", "23:00:00", "2007-04-27", "01:00:00", false}
-        << "主机用油量：130.000000 公斤 | 副机用油量：30 公斤 | 总共用油量：160 公斤 | 时差：22时00分 | 日差：1天";
+        << "主机用油量：130.000000 公斤 | 副机用油量：30 公斤 | 总共用油量：160 公斤 | "
+           "时差：22时00分 | 日差：1天";
     QTest::newRow("three whole days")
         << Inputs{"65", "15", "2007-04-26", "08:00:00", "2007-04-29", "08:00:00", true}
-        << "主机用油量：4680.000 公斤 | 副机用油量：1080 公斤 | 总共用油量：5760 公斤 | 时差：00时00分 | 日差：3天";
+        << "主机用油量：4680.000 公斤 | 副机用油量：1080 公斤 | 总共用油量：5760 公斤 | "
+           "时差：00时00分 | 日差：3天";
     QTest::newRow("across a leap day")
         << Inputs{"60", "60", "2000-02-28", "12:00:00", "2000-03-01", "12:00:00", true}
-        << "主机用油量：2880.000 公斤 | 副机用油量：2880 公斤 | 总共用油量：5760 公斤 | 时差：00时00分 | 日差：2天";
-    QTest::newRow("start equals end")
-        << sameDay("08:00:00", "08:00:00", false)
-        << "主机用油量：.000000 公斤 | 副机用油量：0 公斤 | 总共用油量：0 公斤 | 时差：00时00分 | 日差：0天";
+        << "主机用油量：2880.000 公斤 | 副机用油量：2880 公斤 | 总共用油量：5760 公斤 | "
+           "时差：00时00分 | 日差：2天";
+    QTest::newRow("start equals end") << sameDay("08:00:00", "08:00:00", false)
+                                      << "主机用油量：.000000 公斤 | 副机用油量：0 公斤 | "
+                                         "总共用油量：0 公斤 | 时差：00时00分 | 日差：0天";
     QTest::newRow("end time earlier, same date")
         << sameDay("10:00:00", "09:00:00", false)
-        << "主机用油量：-65.000000 公斤 | 副机用油量：-15 公斤 | 总共用油量：-80 公斤 | 时差：01时00分 | 日差：0天";
+        << "主机用油量：-65.000000 公斤 | 副机用油量：-15 公斤 | 总共用油量：-80 公斤 | "
+           "时差：01时00分 | 日差：0天";
     QTest::newRow("end date earlier counts the time of day only")
         << Inputs{"65", "15", "2007-04-26", "08:00:00", "2007-04-24", "09:00:00", false}
-        << "主机用油量：65.000000 公斤 | 副机用油量：15 公斤 | 总共用油量：80 公斤 | 时差：01时00分 | 日差：-2天";
+        << "主机用油量：65.000000 公斤 | 副机用油量：15 公斤 | 总共用油量：80 公斤 | "
+           "时差：01时00分 | 日差：-2天";
     QTest::newRow("a minute boundary in one second")
         << Inputs{"60", "60", "2007-04-26", "08:00:59", "2007-04-26", "08:01:00", false}
-        << "主机用油量：1.000000 公斤 | 副机用油量：1 公斤 | 总共用油量：2 公斤 | 时差：00时00分 | 日差：0天";
+        << "主机用油量：1.000000 公斤 | 副机用油量：1 公斤 | 总共用油量：2 公斤 | 时差：00时00分 | "
+           "日差：0天";
     QTest::newRow("59 seconds count nothing")
         << Inputs{"60", "60", "2007-04-26", "08:00:00", "2007-04-26", "08:00:59", false}
-        << "主机用油量：.000000 公斤 | 副机用油量：0 公斤 | 总共用油量：0 公斤 | 时差：00时00分 | 日差：0天";
+        << "主机用油量：.000000 公斤 | 副机用油量：0 公斤 | 总共用油量：0 公斤 | 时差：00时00分 | "
+           "日差：0天";
     QTest::newRow("total adds the rounded amounts")
         << Inputs{"1", "1", "2007-04-26", "08:00:00", "2007-04-26", "08:01:00", true}
-        << "主机用油量：.017 公斤 | 副机用油量：0.017 公斤 | 总共用油量：0.034 公斤 | 时差：00时01分 | 日差：0天";
+        << "主机用油量：.017 公斤 | 副机用油量：0.017 公斤 | 总共用油量：0.034 公斤 | "
+           "时差：00时01分 | 日差：0天";
     QTest::newRow("negative rate")
         << Inputs{"-60", "0", "2007-04-26", "08:00:00", "2007-04-26", "08:30:00", true}
-        << "主机用油量：-30.000 公斤 | 副机用油量：0 公斤 | 总共用油量：-30 公斤 | 时差：00时30分 | 日差：0天";
+        << "主机用油量：-30.000 公斤 | 副机用油量：0 公斤 | 总共用油量：-30 公斤 | 时差：00时30分 "
+           "| 日差：0天";
     QTest::newRow("largest rate over the whole calendar")
         << Inputs{"2147483647", "0", "0100-01-01", "00:00:00", "9999-12-31", "23:59:59", true}
         << "主机用油量：186362066824704000.000 公斤 | 副机用油量：0 公斤 | "
@@ -122,14 +133,14 @@ void TestCalc::unreadable_data()
         return inputs;
     };
     QTest::newRow("empty main rate") << with(&Inputs::mainRate, "") << Field::MainRate;
-    QTest::newRow("main rate over int32") << with(&Inputs::mainRate, "2147483648")
-                                          << Field::MainRate;
+    QTest::newRow("main rate over int32")
+        << with(&Inputs::mainRate, "2147483648") << Field::MainRate;
     QTest::newRow("aux rate with a point") << with(&Inputs::auxRate, "1.5") << Field::AuxRate;
-    QTest::newRow("start time of letters") << with(&Inputs::startTime, "ab:cd:ef")
-                                           << Field::StartTime;
+    QTest::newRow("start time of letters")
+        << with(&Inputs::startTime, "ab:cd:ef") << Field::StartTime;
     QTest::newRow("end time 24:00") << with(&Inputs::endTime, "24:00:00") << Field::EndTime;
-    QTest::newRow("start date 2007-99-99") << with(&Inputs::startDate, "2007-99-99")
-                                           << Field::StartDate;
+    QTest::newRow("start date 2007-99-99")
+        << with(&Inputs::startDate, "2007-99-99") << Field::StartDate;
     QTest::newRow("end date with letters") << with(&Inputs::endDate, "today") << Field::EndDate;
 
     Inputs rateAndDate = with(&Inputs::auxRate, "");
@@ -199,12 +210,16 @@ void TestCalc::refusedStartFields_data()
 {
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
-    QTest::newRow("seven-character time") << "2007-04-26" << "8:00:00";
-    QTest::newRow("nine-character date") << "2007-4-26" << "00:00:00";
-    QTest::newRow("ten digits without hyphen") << "2007042600" << "00:00:00";
-    QTest::newRow("eight characters without colon") << "2007-04-26" << "08-00-00";
+    QTest::newRow("seven-character time") << "2007-04-26"
+                                          << "8:00:00";
+    QTest::newRow("nine-character date") << "2007-4-26"
+                                         << "00:00:00";
+    QTest::newRow("ten digits without hyphen") << "2007042600"
+                                               << "00:00:00";
+    QTest::newRow("eight characters without colon") << "2007-04-26"
+                                                    << "08-00-00";
     QTest::newRow("full-width date, ten characters, no ASCII hyphen") << "２００７－０４－２６"
-                                                                       << "00:00:00";
+                                                                      << "00:00:00";
 }
 
 void TestCalc::refusedStartFields()

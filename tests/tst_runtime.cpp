@@ -64,8 +64,10 @@ void TestRuntime::integerText_data()
     QTest::newRow("spaces around") << QByteArray("  65 ") << std::optional<std::int32_t>(65);
     QTest::newRow("plus sign") << QByteArray("+7") << std::optional<std::int32_t>(7);
     QTest::newRow("minus sign") << QByteArray("-7") << std::optional<std::int32_t>(-7);
-    QTest::newRow("int32 max") << QByteArray("2147483647") << std::optional<std::int32_t>(INT32_MAX);
-    QTest::newRow("int32 min") << QByteArray("-2147483648") << std::optional<std::int32_t>(INT32_MIN);
+    QTest::newRow("int32 max") << QByteArray("2147483647")
+                               << std::optional<std::int32_t>(INT32_MAX);
+    QTest::newRow("int32 min") << QByteArray("-2147483648")
+                               << std::optional<std::int32_t>(INT32_MIN);
     QTest::newRow("max + 1") << QByteArray("2147483648") << none;
     QTest::newRow("min - 1") << QByteArray("-2147483649") << none;
     QTest::newRow("a megabyte of digits") << QByteArray(1 << 20, '9') << none;
@@ -164,13 +166,12 @@ void TestRuntime::formatDateTime_data()
     QTest::addColumn<Date>("date");
     QTest::addColumn<TimeOfDay>("time");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("morning, padded") << Date{2007, 3, 5} << TimeOfDay{7, 4, 9}
-                                     << "2007-03-05 07:04:09";
-    QTest::newRow("afternoon is 24-hour") << Date{2007, 12, 25} << TimeOfDay{19, 4, 9}
-                                          << "2007-12-25 19:04:09";
+    QTest::newRow("morning, padded")
+        << Date{2007, 3, 5} << TimeOfDay{7, 4, 9} << "2007-03-05 07:04:09";
+    QTest::newRow("afternoon is 24-hour")
+        << Date{2007, 12, 25} << TimeOfDay{19, 4, 9} << "2007-12-25 19:04:09";
     QTest::newRow("midnight") << Date{2024, 2, 29} << TimeOfDay{0, 0, 0} << "2024-02-29 00:00:00";
-    QTest::newRow("year 0100") << Date{100, 1, 1} << TimeOfDay{23, 59, 59}
-                               << "0100-01-01 23:59:59";
+    QTest::newRow("year 0100") << Date{100, 1, 1} << TimeOfDay{23, 59, 59} << "0100-01-01 23:59:59";
 }
 
 void TestRuntime::formatDateTime()
@@ -215,12 +216,11 @@ void TestRuntime::minutesAndDifference_data()
         << TimeOfDay{8, 0, 0} << TimeOfDay{8, 0, 59} << 0 << "00时00分";
     QTest::newRow("end earlier shows magnitude")
         << TimeOfDay{10, 0, 0} << TimeOfDay{9, 0, 0} << -60 << "01时00分";
-    QTest::newRow("minus 2 h 30 min") << TimeOfDay{12, 0, 0} << TimeOfDay{9, 30, 0} << -150
-                                      << "02时30分";
-    QTest::newRow("23:00 to 01:00") << TimeOfDay{23, 0, 0} << TimeOfDay{1, 0, 0} << -1320
-                                    << "22时00分";
-    QTest::newRow("whole day") << TimeOfDay{0, 0, 0} << TimeOfDay{23, 59, 59} << 1439
-                               << "23时59分";
+    QTest::newRow("minus 2 h 30 min")
+        << TimeOfDay{12, 0, 0} << TimeOfDay{9, 30, 0} << -150 << "02时30分";
+    QTest::newRow("23:00 to 01:00")
+        << TimeOfDay{23, 0, 0} << TimeOfDay{1, 0, 0} << -1320 << "22时00分";
+    QTest::newRow("whole day") << TimeOfDay{0, 0, 0} << TimeOfDay{23, 59, 59} << 1439 << "23时59分";
     QTest::newRow("equal") << TimeOfDay{8, 0, 0} << TimeOfDay{8, 0, 0} << 0 << "00时00分";
 }
 
@@ -254,8 +254,8 @@ void TestRuntime::formatFixed_data()
     QTest::newRow("binary just below a half") << 1.0005 << 3 << "1.001";
     QTest::newRow("carry into a new digit") << 999.9995 << 3 << "1000.000";
     QTest::newRow("below a half") << 2.0004999 << 3 << "2.000";
-    QTest::newRow("15 significant digits, then zeros") << 123456789012345678.0 << 3
-                                                       << "123456789012346000.000";
+    QTest::newRow("15 significant digits, then zeros")
+        << 123456789012345678.0 << 3 << "123456789012346000.000";
 }
 
 void TestRuntime::formatFixed()

@@ -26,7 +26,10 @@ namespace {
 // A clock that moves on by one second at every reading.
 class RunningClock final : public fuel::runtime::Clock {
 public:
-    explicit RunningClock(fuel::runtime::LocalDateTime start) : m_next(start) {}
+    explicit RunningClock(fuel::runtime::LocalDateTime start)
+        : m_next(start)
+    {
+    }
     fuel::runtime::LocalDateTime now() const override
     {
         const auto reading = m_next;
@@ -318,7 +321,8 @@ void TestWindow::accessibleNames()
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, spoken);
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(child(qPrintable(name)));
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(child(qPrintable(name)));
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), spoken);
@@ -333,9 +337,10 @@ void TestWindow::copyResults()
     QCOMPARE(copy->text(), QStringLiteral("复制"));
     QTest::mouseClick(child("Command1"), Qt::LeftButton);
     copy->trigger();
-    QCOMPARE(QApplication::clipboard()->text(),
-             QStringLiteral("主机用油量：617.500 公斤\n副机用油量：142.5 公斤\n总共用油量：760 公斤\n"
-                            "时差：09时30分\n日差：0天"));
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QStringLiteral("主机用油量：617.500 公斤\n副机用油量：142.5 公斤\n总共用油量：760 公斤\n"
+                       "时差：09时30分\n日差：0天"));
 }
 
 void TestWindow::startUpDefaults_data()
@@ -458,16 +463,33 @@ void TestWindow::typedCharactersAreFiltered_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("rate drops the full stop") << "Text1" << "12.5" << "125";
-    QTest::newRow("rate drops signs, colon, space, letters")
-        << "Text2" << "-1+2: a,b3" << "123";
-    QTest::newRow("date keeps hyphens") << "TxtStartDate1" << "2007-03-05" << "2007-03-05";
-    QTest::newRow("date drops slashes") << "TxtStartDate1" << "2007/03/05" << "20070305";
-    QTest::newRow("date takes any number of hyphens") << "TxtStartDate1" << "--1-" << "--1-";
-    QTest::newRow("time keeps colons") << "TxtStartTime1" << "08:30:00" << "08:30:00";
-    QTest::newRow("time drops the hyphen") << "TxtStartTime1" << "08-30" << "0830";
-    QTest::newRow("end date takes anything") << "TxtStartDate2" << "a. /-:" << "a. /-:";
-    QTest::newRow("end time takes anything") << "TxtStartTime2" << "xyz.1" << "xyz.1";
+    QTest::newRow("rate drops the full stop") << "Text1"
+                                              << "12.5"
+                                              << "125";
+    QTest::newRow("rate drops signs, colon, space, letters") << "Text2"
+                                                             << "-1+2: a,b3"
+                                                             << "123";
+    QTest::newRow("date keeps hyphens") << "TxtStartDate1"
+                                        << "2007-03-05"
+                                        << "2007-03-05";
+    QTest::newRow("date drops slashes") << "TxtStartDate1"
+                                        << "2007/03/05"
+                                        << "20070305";
+    QTest::newRow("date takes any number of hyphens") << "TxtStartDate1"
+                                                      << "--1-"
+                                                      << "--1-";
+    QTest::newRow("time keeps colons") << "TxtStartTime1"
+                                       << "08:30:00"
+                                       << "08:30:00";
+    QTest::newRow("time drops the hyphen") << "TxtStartTime1"
+                                           << "08-30"
+                                           << "0830";
+    QTest::newRow("end date takes anything") << "TxtStartDate2"
+                                             << "a. /-:"
+                                             << "a. /-:";
+    QTest::newRow("end time takes anything") << "TxtStartTime2"
+                                             << "xyz.1"
+                                             << "xyz.1";
 }
 
 void TestWindow::typedCharactersAreFiltered()
@@ -538,7 +560,8 @@ void TestWindow::realErrorBox()
     window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCOMPARE(title, QStringLiteral("错误"));
     QCOMPARE(icon, QMessageBox::Critical);
-    QCOMPARE(text, QStringLiteral("结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。"));
+    QCOMPARE(text,
+             QStringLiteral("结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。"));
 }
 
 void TestWindow::realTimeThroughTheWindow()
