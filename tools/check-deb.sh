@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Builds the Debian package in build-deb/, has lintian judge it, installs it with apt, starts the
+# installed program without a display to see that it comes up and stays up, then removes the
+# package again. Needs root for apt. Safe to run again: it starts from a fresh package and
+# removes any fuelcalc package already installed.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+build=$FUEL_ROOT/build-deb
+log=$build/check-deb.log
+apt_log=$build/apt.log
+passed=()
+current=
+program_pid=
+installed_here=
+
+begin() {
+    current=$1
+    echo "== $current"
+}
+
+pass() {
+    passed+=("$current")
+    current=
+}
+
+package_installed() {
+    dpkg-query -W -f='${Status}' fuelcalc 2>/dev/null | grep -q "ok installed"
+}
+
+apt_quiet() {
+    fuel_as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$apt_log" 2>&1 ||
+        { cat "$apt_log"; return 1; }
+}
+
+# A failed step must not leave the program running or the package behind, so that the next run
+# and the rest of the machine see what they saw before.
+finish() {
+    local status=$?
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    if [ -n "$installed_here" ] && package_installed; then
+        apt_quiet remove fuelcalc || true
+    fi
+    echo
+    echo "check-deb summary${deb:+ for $(basename "$deb")}:"
+    local step
+    for step in "${passed[@]}"; do
+        echo "  ok      $step"
+    done
+    local failed=0
+    if [ -n "$current" ] || [ "$status" -ne 0 ]; then
+        echo "  FAILED  ${current:-after the last step}"
+        failed=1
+        [ "$status" -ne 0 ] || status=1
+    fi
+    echo "check-deb: ${#passed[@]} passed, $failed failed"
+    exit "$status"
+}
+trap finish EXIT
+
+deb=
+mkdir -p "$build"
+: >"$log"
+
+begin "build the package (Release, with Debian's build flags)"
+# dpkg-buildflags gives the flags Debian builds its own packages with (-O2, stack protector,
+# _FORTIFY_SOURCE, full RELRO), which lintian's hardening checks look for. Release adds only
+# NDEBUG: its usual -O3 makes g++ 12 warn falsely inside std::string (-Wrestrict, GCC bug
+# 105329), and warnings are errors.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(cd "$FUEL_ROOT" && dpkg-buildflags --get CPPFLAGS) $(cd "$FUEL_ROOT" && dpkg-buildflags --get CXXFLAGS)"
+ldflags=$(cd "$FUEL_ROOT" && dpkg-buildflags --get LDFLAGS)
+rm -f "$build"/fuelcalc_*.deb
+fuel_build "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+    -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >>"$log" 2>&1 ||
+    { cat "$log"; false; }
+(cd "$build" && cpack -G DEB >>"$log" 2>&1) || { cat "$log"; false; }
+debs=("$build"/fuelcalc_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one fuelcalc_*.deb in $build"; false; }
+deb=${debs[0]}
+echo "$deb"
+dpkg-deb --field "$deb" Package Version Architecture Depends
+pass
+
+begin "lintian reports no errors"
+lintian_output=$(lintian --fail-on none "$deb" 2>&1)
+echo "${lintian_output:-(lintian printed nothing)}"
+if grep -q '^E: ' <<<"$lintian_output"; then
+    echo "lintian reports errors (the E: lines above)"
+    false
+fi
+pass
+
+begin "apt installs the package and its dependencies"
+if package_installed; then
+    echo "removing the fuelcalc package already installed"
+    apt_quiet remove fuelcalc
+fi
+installed_here=yes
+(cd "$build" && apt_quiet install "./$(basename "$deb")")
+package_installed
+[ -x /usr/bin/fuelcalc ]
+[ -f /usr/share/applications/fuelcalc.desktop ]
+fc-list | grep -q "AR PL UMing CN" || { echo "the window's font AR PL UMing CN is missing"; false; }
+pass
+
+begin "the installed /usr/bin/fuelcalc starts and keeps running"
+QT_QPA_PLATFORM=offscreen /usr/bin/fuelcalc >"$build/fuelcalc-run.log" 2>&1 &
+program_pid=$!
+sleep 2
+if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid" && code=0 || code=$?
+    program_pid=
+    echo "fuelcalc ended within 2 s with status $code:"
+    cat "$build/fuelcalc-run.log"
+    false
+fi
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+pass
+
+begin "apt removes the package"
+apt_quiet remove fuelcalc
+if package_installed; then
+    echo "fuelcalc is still installed"
+    false
+fi
+[ ! -e /usr/bin/fuelcalc ]
+[ ! -e /usr/share/applications/fuelcalc.desktop ]
+installed_here=
+pass
