@@ -11,6 +11,7 @@ fuel_packages=(
     qt6-base-dev libgl-dev
     fonts-arphic-uming
     xvfb xauth imagemagick
+    desktop-file-utils appstream lintian dpkg-dev file
 )
 
 fuel_as_root() {

@@ -4,3 +4,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 fuel_build "$FUEL_BUILD"
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
+
+# The package check installs and removes a package with apt, so it runs only as root, as CI does.
+if [ "$(id -u)" -eq 0 ]; then
+    bash "$FUEL_ROOT/tools/check-deb.sh"
+else
+    echo "Skipping tools/check-deb.sh (the Debian package check): it needs root for apt."
+fi
