@@ -39,7 +39,8 @@ Decimal toDecimal(double value)
     const std::string_view text = buffer; // d.dddddddddddddde±XX
     const auto e = text.find('e');
     decimal.negative = value < 0;
-    decimal.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+    decimal.digits.assign(1, text[0]);
+    decimal.digits.append(text.substr(2, e - 2));
     decimal.exponent = std::atoi(buffer + e + 1) + 1;
     dropTrailingZeros(decimal);
     return decimal;
@@ -94,23 +95,34 @@ std::string fractionPart(const Decimal &decimal, int decimals)
     return fraction;
 }
 
+// "-12.5", "12": the point only when there is a fraction. Appended piece by piece, since g++ 12
+// at -O3 warns falsely (-Wrestrict) on a string literal added to a temporary string.
+std::string joinNumber(bool negative, std::string_view whole, std::string_view fraction)
+{
+    std::string text = negative ? "-" : "";
+    text.append(whole);
+    if (!fraction.empty()) {
+        text += '.';
+        text.append(fraction);
+    }
+    return text;
+}
+
 std::string exponentForm(const Decimal &decimal)
 {
-    std::string text = decimal.negative ? "-" : "";
-    text += decimal.digits.substr(0, 1);
-    if (decimal.digits.size() > 1)
-        text += "." + decimal.digits.substr(1);
     char exponent[16];
     std::snprintf(exponent, sizeof exponent, "E+%02d", decimal.exponent - 1);
-    return text + exponent;
+    const std::string_view digits = decimal.digits;
+    return joinNumber(decimal.negative, digits.substr(0, 1), digits.substr(1)) + exponent;
 }
 
 double toDouble(const Decimal &decimal)
 {
     if (decimal.isZero())
         return 0.0;
-    const std::string text =
-        (decimal.negative ? "-0." : "0.") + decimal.digits + "e" + std::to_string(decimal.exponent);
+    std::string text = joinNumber(decimal.negative, "0", decimal.digits);
+    text += 'e';
+    text += std::to_string(decimal.exponent);
     return std::strtod(text.c_str(), nullptr);
 }
 
@@ -124,8 +136,7 @@ double roundHalfAwayFromZero(double value, int decimals)
 std::string formatFixed(double value, int decimals)
 {
     const Decimal decimal = roundDecimal(toDecimal(value), decimals);
-    const std::string sign = decimal.negative ? "-" : "";
-    return sign + wholePart(decimal) + "." + fractionPart(decimal, decimals);
+    return joinNumber(decimal.negative, wholePart(decimal), fractionPart(decimal, decimals));
 }
 
 std::string numberToText(double value)
@@ -136,13 +147,9 @@ std::string numberToText(double value)
     if (decimal.exponent > significantDigits)
         return exponentForm(decimal);
     const int decimals = std::max(0, static_cast<int>(decimal.digits.size()) - decimal.exponent);
-    std::string whole = wholePart(decimal);
-    if (whole.empty())
-        whole = "0";
-    const std::string sign = decimal.negative ? "-" : "";
-    if (decimals == 0)
-        return sign + whole;
-    return sign + whole + "." + fractionPart(decimal, decimals);
+    const std::string whole = wholePart(decimal);
+    return joinNumber(decimal.negative, whole.empty() ? "0" : whole,
+                      fractionPart(decimal, decimals));
 }
 
 std::optional<double> textToNumber(std::string_view text)
