@@ -12,5 +12,10 @@ function(fuel_set_warnings target)
     else()
         target_compile_options(${target} PRIVATE
             -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual -Werror)
+        # g++ 12 at -O3 reports -Wrestrict inside std::string where there is no overlap
+        # (GCC bug 105329).
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+            target_compile_options(${target} PRIVATE -Wno-restrict)
+        endif()
     endif()
 endfunction()

@@ -95,8 +95,7 @@ std::string fractionPart(const Decimal &decimal, int decimals)
     return fraction;
 }
 
-// "-12.5", "12": the point only when there is a fraction. Appended piece by piece, since g++ 12
-// at -O3 warns falsely (-Wrestrict) on a string literal added to a temporary string.
+// "-12.5", "12": the point only when there is a fraction.
 std::string joinNumber(bool negative, std::string_view whole, std::string_view fraction)
 {
     std::string text = negative ? "-" : "";
