@@ -1,5 +1,7 @@
 #include "frm_main.h"
 
+#include "exit_when_exposed.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
@@ -10,6 +12,7 @@ int main(int argc, char *argv[])
 
     const fuel::runtime::SystemClock clock;
     fuel::app::FrmMain window(clock);
+    fuel::app::ExitWhenExposed::installOn(window);
     window.show();
     return QApplication::exec();
 }
