@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (build-bench/) and prints their figures as one Markdown table:
+# the calculation, a week of real-time ticks, and start-up beside a bare Qt window, offscreen and
+# on a virtual X display. Figures only: nothing here fails on a slow machine, only on wrong
+# captions or a program that does not start.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+dir=$FUEL_ROOT/build-bench
+runs=${FUEL_BENCH_RUNS:-15}
+fuel_build "$dir" -DCMAKE_BUILD_TYPE=Release -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=ON >&2
+
+# Qt warns on every start without one, and the warning is all the launched programs would print.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+startup=("$dir/bench/bench_startup")
+programs=("$runs" "$dir/app/fuelcalc" "$dir/bench/bench_bare_window")
+
+echo
+echo "| measure | figure | target | met |"
+echo "|---|---|---|---|"
+"$dir/bench/bench_calculation"
+"$dir/bench/bench_week_at_sea"
+QT_QPA_PLATFORM=offscreen "${startup[@]}" offscreen "${programs[@]}"
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
+    env QT_QPA_PLATFORM=xcb "${startup[@]}" Xvfb "${programs[@]}"
