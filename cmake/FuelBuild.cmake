@@ -6,6 +6,11 @@ if(FUEL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Coverage feedback from every project library, so that the fuzzers in fuzz/ can steer into them.
+if(FUEL_BUILD_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 function(fuel_set_warnings target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /utf-8)

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the fuzz targets share: reading the fuzzer's bytes, and a check that holds in every build
+// type (assert() is gone under NDEBUG, and a broken property must stop the fuzzer like a crash).
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace fuel::fuzz {
+
+inline std::string_view asText(const std::uint8_t *data, std::size_t size)
+{
+    return {reinterpret_cast<const char *>(data), size};
+}
+
+inline void require(bool holds, const char *property, std::string_view input = {})
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "property broken: %s\ninput: \"%.*s\"\n", property,
+                 static_cast<int>(input.size()), input.data());
+    std::abort();
+}
+
+// Surrounding spaces, the only blank the conversions forgive.
+inline std::string_view withoutSpaces(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+inline bool allAsciiDigits(std::string_view text)
+{
+    return text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace fuel::fuzz
