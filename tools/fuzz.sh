@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-fuzz/ and runs each for FUEL_FUZZ_SECONDS (12 by default, a minute in all), starting from the corpus in
-# fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/, crashes to build-fuzz/artifacts/.
+# build-fuzz/ and runs each for FUEL_FUZZ_SECONDS (12 by default, a minute in all), starting from
+# the corpus in fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/, crashes to
+# build-fuzz/artifacts/.
 # Fails on the first crash, hang, sanitizer report or broken property; prints the executions.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
