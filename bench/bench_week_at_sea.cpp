@@ -106,8 +106,12 @@ std::string joined(const std::array<std::string, 5> &captions)
 int main()
 {
     testing::FakeView view;
-    view.texts = {std::to_string(mainRate), std::to_string(auxRate), "2007-04-26", "08:00:30",
-                  "2007-04-26", "08:00:30"};
+    view.texts = {std::to_string(mainRate),
+                  std::to_string(auxRate),
+                  "2007-04-26",
+                  "08:00:30",
+                  "2007-04-26",
+                  "08:00:30"};
     testing::FixedClock clock;
     view.clickRealTime();
     const double residentBefore = residentMiB();

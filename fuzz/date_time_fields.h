@@ -35,8 +35,7 @@ inline std::optional<std::vector<int>> readPieces(std::string_view text, char se
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const std::string_view part = parts[i];
         const Piece &piece = pieces[i];
-        if (part.size() < piece.minDigits || part.size() > piece.maxDigits ||
-            !allAsciiDigits(part))
+        if (part.size() < piece.minDigits || part.size() > piece.maxDigits || !allAsciiDigits(part))
             return std::nullopt;
         const int value = std::stoi(std::string(part));
         if (value < piece.minValue || value > piece.maxValue)

@@ -119,18 +119,18 @@ void checkCaptions(const calc::Inputs &inputs, const calc::Captions &captions)
                   "the main amount is its rate times the hours", captions.mainAmount);
     fuzz::require(near(auxAmount, static_cast<long double>(auxRate) * minutes / 60),
                   "the auxiliary amount is its rate times the hours", captions.auxAmount);
-    fuzz::require(std::fabs(total - (mainAmount + auxAmount)) <=
-                      std::fabs(total) * 1e-14 + 1e-9,
+    fuzz::require(std::fabs(total - (mainAmount + auxAmount)) <= std::fabs(total) * 1e-14 + 1e-9,
                   "the total adds the two amounts shown", captions.total);
 
     const std::string_view gap = figureOf(captions.elapsedTime, "时差：", "分");
-    const int seconds = std::abs((endTime.hour - startTime.hour) * 3600 +
-                                 (endTime.minute - startTime.minute) * 60 + endTime.second -
-                                 startTime.second);
+    const int seconds =
+        std::abs((endTime.hour - startTime.hour) * 3600 + (endTime.minute - startTime.minute) * 60 +
+                 endTime.second - startTime.second);
     char expectedGap[32];
     std::snprintf(expectedGap, sizeof expectedGap, "%02d时%02d", seconds / 3600,
                   seconds % 3600 / 60);
-    fuzz::require(gap == expectedGap, "时差 shows the time-of-day difference", captions.elapsedTime);
+    fuzz::require(gap == expectedGap, "时差 shows the time-of-day difference",
+                  captions.elapsedTime);
     fuzz::require(figureOf(captions.elapsedDays, "日差：", "天") == std::to_string(days),
                   "日差 shows the midnights between the dates", captions.elapsedDays);
 }
@@ -146,11 +146,10 @@ void checkThroughTheView(const calc::Inputs &inputs, const calc::Outcome &outcom
     calc::onCalculateClicked(view);
     if (const auto *captions = std::get_if<calc::Captions>(&outcome)) {
         fuzz::require(view.messages.empty(), "a readable run says nothing");
-        fuzz::require(view.captions == std::array<std::string, 5>{captions->mainAmount,
-                                                                 captions->auxAmount,
-                                                                 captions->total,
-                                                                 captions->elapsedTime,
-                                                                 captions->elapsedDays},
+        fuzz::require(view.captions ==
+                          std::array<std::string, 5>{captions->mainAmount, captions->auxAmount,
+                                                     captions->total, captions->elapsedTime,
+                                                     captions->elapsedDays},
                       "a readable run writes all five captions");
         return;
     }

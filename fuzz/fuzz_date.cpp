@@ -13,7 +13,8 @@ namespace {
 
 std::optional<runtime::Date> readDate(std::string_view text)
 {
-    const auto values = fuzz::readPieces(text, '-', {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}});
+    const auto values =
+        fuzz::readPieces(text, '-', {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}});
     if (!values)
         return std::nullopt;
     const runtime::Date date{(*values)[0], (*values)[1], (*values)[2]};

@@ -46,7 +46,8 @@ void checkFormatFixed(double value, int decimals)
                       unsignedText.size() - point - 1 == static_cast<std::size_t>(decimals),
                   "formatFixed writes a point and the decimals asked for", text);
     const std::string_view whole = unsignedText.substr(0, point);
-    fuzz::require(fuzz::allAsciiDigits(whole) && fuzz::allAsciiDigits(unsignedText.substr(point + 1)),
+    fuzz::require(fuzz::allAsciiDigits(whole) &&
+                      fuzz::allAsciiDigits(unsignedText.substr(point + 1)),
                   "formatFixed writes digits only", text);
     fuzz::require(whole.empty() || whole.front() != '0', "no digit 0 before the point", text);
 
