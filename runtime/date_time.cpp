@@ -2,10 +2,10 @@
 
 #include "text.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace fuel::runtime {
 
@@ -19,13 +19,13 @@ struct NumberField {
 };
 
 // Splits the text at the separator and reads each piece against its field's rules.
-std::optional<std::vector<int>> readFields(std::string_view text, char separator,
-                                           const std::vector<NumberField> &fields)
+template <std::size_t N> std::optional<std::array<int, N>>
+readFields(std::string_view text, char separator, const std::array<NumberField, N> &fields)
 {
     text = trimSpaces(text);
-    std::vector<int> values;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const bool last = i + 1 == fields.size();
+    std::array<int, N> values{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const bool last = i + 1 == N;
         const auto end = last ? text.size() : text.find(separator);
         if (end == std::string_view::npos)
             return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<std::vector<int>> readFields(std::string_view text, char separator
         }
         if (value < field.minValue || value > field.maxValue)
             return std::nullopt;
-        values.push_back(value);
+        values[i] = value;
         text.remove_prefix(last ? end : end + 1);
     }
     return values;
@@ -56,38 +56,36 @@ std::chrono::sys_days toSysDays(const Date &date)
 
 std::string twoDigits(int value)
 {
-    char buffer[4];
-    std::snprintf(buffer, sizeof buffer, "%02d", value % 100);
-    return buffer;
+    const int lastTwo = value % 100;
+    return {static_cast<char>('0' + lastTwo / 10), static_cast<char>('0' + lastTwo % 10)};
 }
 
 } // namespace
 
 std::optional<Date> parseDate(std::string_view text)
 {
-    const auto fields = readFields(text, '-', {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}});
+    const auto fields =
+        readFields<3>(text, '-', {{{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}}});
     if (!fields)
         return std::nullopt;
-    const Date date{(*fields)[0], (*fields)[1], (*fields)[2]};
-    using namespace std::chrono;
-    const year_month_day calendarDay{year{date.year}, month{static_cast<unsigned>(date.month)},
-                                     day{static_cast<unsigned>(date.day)}};
+    const auto [year, month, day] = *fields;
+    const std::chrono::year_month_day calendarDay{std::chrono::year{year},
+                                                  std::chrono::month{static_cast<unsigned>(month)},
+                                                  std::chrono::day{static_cast<unsigned>(day)}};
     if (!calendarDay.ok())
         return std::nullopt;
-    return date;
+    return Date{year, month, day};
 }
 
 std::optional<TimeOfDay> parseTime(std::string_view text)
 {
-    const NumberField hour{1, 2, 0, 23};
-    const NumberField sixty{2, 2, 0, 59};
-    auto fields = readFields(text, ':', {hour, sixty, sixty});
-    if (!fields)
-        fields = readFields(text, ':', {hour, sixty});
-    if (!fields)
-        return std::nullopt;
-    fields->resize(3, 0);
-    return TimeOfDay{(*fields)[0], (*fields)[1], (*fields)[2]};
+    constexpr NumberField hour{1, 2, 0, 23};
+    constexpr NumberField sixty{2, 2, 0, 59};
+    if (const auto fields = readFields<3>(text, ':', {{hour, sixty, sixty}}))
+        return TimeOfDay{(*fields)[0], (*fields)[1], (*fields)[2]};
+    if (const auto fields = readFields<2>(text, ':', {{hour, sixty}}))
+        return TimeOfDay{(*fields)[0], (*fields)[1], 0};
+    return std::nullopt;
 }
 
 std::string formatDate(const Date &date)

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace fuel::runtime {
 
@@ -35,13 +34,16 @@ Decimal toDecimal(double value)
     if (value == 0.0 || !std::isfinite(value))
         return decimal;
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
-    const std::string_view text = buffer; // d.dddddddddddddde±XX
-    const auto e = text.find('e');
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, significantDigits - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const auto e = text.find('e'); // d.dddddddddddddde±XX
     decimal.negative = value < 0;
     decimal.digits.assign(1, text[0]);
     decimal.digits.append(text.substr(2, e - 2));
-    decimal.exponent = std::atoi(buffer + e + 1) + 1;
+    const auto exponent = text.substr(text[e + 1] == '+' ? e + 2 : e + 1);
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), decimal.exponent);
+    ++decimal.exponent;
     dropTrailingZeros(decimal);
     return decimal;
 }
@@ -122,7 +124,9 @@ double toDouble(const Decimal &decimal)
     std::string text = joinNumber(decimal.negative, "0", decimal.digits);
     text += 'e';
     text += std::to_string(decimal.exponent);
-    return std::strtod(text.c_str(), nullptr);
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 } // namespace
