@@ -12,11 +12,11 @@ else
     echo "Skipping tools/check-deb.sh (the Debian package check): it needs root for apt."
 fi
 
+# A minute of fuzzing the conversions and the calculation.
+bash "$FUEL_ROOT/tools/fuzz.sh"
+
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer; any report
 # fails it.
 fuel_build "$FUEL_ROOT/build-asan" -DFUEL_SANITIZE=ON -DFUEL_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$FUEL_ROOT/build-asan" --output-on-failure
-
-# A minute of fuzzing the conversions and the calculation.
-bash "$FUEL_ROOT/tools/fuzz.sh"
