@@ -238,6 +238,8 @@ void FrmMain::centreOnScreen()
 void FrmMain::showErrorBox(const QString &message)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), message, QMessageBox::Ok, this);
+    // Named here too, for machines without Qt's Chinese translations.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }
 

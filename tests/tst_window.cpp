@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/frm_main.h"
+#include "app/qt_translations.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -81,6 +83,7 @@ private Q_SLOTS:
 
     void badInputNamesTheField();
     void realErrorBox();
+    void qtTextsInChinese();
     void realTimeThroughTheWindow();
     void realTimeRefusedStartFields();
 
@@ -546,7 +549,7 @@ void TestWindow::realErrorBox()
 {
     FrmMain window(m_clock);
     window.findChild<QLineEdit *>(QStringLiteral("TxtStartTime2"))->setText(QStringLiteral("x"));
-    QString title, text;
+    QString title, text, button;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -555,13 +558,25 @@ void TestWindow::realErrorBox()
         text = box->text();
         icon = box->icon();
         QCOMPARE(box->buttons().size(), 1);
+        button = box->buttons().constFirst()->text();
         box->accept();
     });
     window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCOMPARE(title, QStringLiteral("错误"));
     QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(button, QStringLiteral("确定"));
     QCOMPARE(text,
              QStringLiteral("结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。"));
+}
+
+void TestWindow::qtTextsInChinese()
+{
+    QVERIFY(fuel::app::installChineseQtTexts());
+    const std::unique_ptr<QMenu> menu(edit("TxtStartDate2")->createStandardContextMenu());
+    QStringList items;
+    for (const QAction *action : menu->actions())
+        items << action->text();
+    QVERIFY2(items.join(' ').contains(QStringLiteral("粘贴")), qPrintable(items.join(' ')));
 }
 
 void TestWindow::realTimeThroughTheWindow()

@@ -9,7 +9,7 @@ FUEL_BUILD=${FUEL_BUILD:-$FUEL_ROOT/build}
 fuel_packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
-    fonts-arphic-uming
+    fonts-arphic-uming qt6-translations-l10n
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
 )
