@@ -47,11 +47,10 @@ readFields(std::string_view text, char separator, const std::array<NumberField, 
     return values;
 }
 
-std::chrono::sys_days toSysDays(const Date &date)
+std::chrono::year_month_day calendarDay(const Date &date)
 {
-    using namespace std::chrono;
-    return sys_days{year{date.year} / month{static_cast<unsigned>(date.month)} /
-                    day{static_cast<unsigned>(date.day)}};
+    return {std::chrono::year{date.year}, std::chrono::month{static_cast<unsigned>(date.month)},
+            std::chrono::day{static_cast<unsigned>(date.day)}};
 }
 
 std::string twoDigits(int value)
@@ -68,13 +67,10 @@ std::optional<Date> parseDate(std::string_view text)
         readFields<3>(text, '-', {{{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}}});
     if (!fields)
         return std::nullopt;
-    const auto [year, month, day] = *fields;
-    const std::chrono::year_month_day calendarDay{std::chrono::year{year},
-                                                  std::chrono::month{static_cast<unsigned>(month)},
-                                                  std::chrono::day{static_cast<unsigned>(day)}};
-    if (!calendarDay.ok())
+    const Date date{(*fields)[0], (*fields)[1], (*fields)[2]};
+    if (!calendarDay(date).ok())
         return std::nullopt;
-    return Date{year, month, day};
+    return date;
 }
 
 std::optional<TimeOfDay> parseTime(std::string_view text)
@@ -103,7 +99,8 @@ std::string formatTime(const TimeOfDay &time)
 
 long long daysBetween(const Date &from, const Date &to)
 {
-    return (toSysDays(to) - toSysDays(from)).count();
+    return (std::chrono::sys_days{calendarDay(to)} - std::chrono::sys_days{calendarDay(from)})
+        .count();
 }
 
 int minutesBetween(const TimeOfDay &from, const TimeOfDay &to)
