@@ -6,6 +6,7 @@
 #include "runtime/text.h"
 
 #include <optional>
+#include <utility>
 
 namespace fuel::calc {
 
