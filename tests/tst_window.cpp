@@ -506,6 +506,9 @@ void TestWindow::typedCharactersAreFiltered()
     target->setFocus();
     QTest::keyClicks(target, typed);
     QCOMPARE(target->text(), expected);
+    // An input method would commit text around the filter, so the filtered fields have none.
+    const bool filtered = !field.startsWith(QStringLiteral("TxtStart")) || field.endsWith('1');
+    QCOMPARE(target->testAttribute(Qt::WA_InputMethodEnabled), !filtered);
     // Backspace still deletes, and Enter and Escape insert nothing.
     QTest::keyClick(target, Qt::Key_Backspace);
     QTest::keyClick(target, Qt::Key_Return);
