@@ -2,9 +2,8 @@
 // names the one field it cannot read and leaves every caption as it was, and the window computes
 // correctly again once good text is back.
 
-#include "fakes.h"
+#include "window_fixture.h"
 
-#include "app/frm_main.h"
 #include "calc/messages.h"
 
 #include <QCheckBox>
@@ -17,7 +16,6 @@
 #include <array>
 #include <memory>
 
-using fuel::app::FrmMain;
 using fuel::calc::Field;
 
 namespace {
@@ -82,7 +80,7 @@ QList<Hostile> unreadableEverywhere()
 
 } // namespace
 
-class TestHostile : public QObject {
+class TestHostile : public QObject, private fuel::testing::WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -96,31 +94,17 @@ private Q_SLOTS:
     void realTimeFromHostileStartFields();
 
 private:
-    template <class Widget = QWidget> Widget *child(const QString &name) const
-    {
-        auto *widget = m_window->findChild<Widget *>(name);
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
     QString captions() const;
     // As a paste does: whatever the field holds is selected and replaced.
     void paste(const QString &field, const QString &text) const;
     void restoreGoodTexts() const;
     void tick();
     void checkRecovered();
-
-    fuel::testing::FixedClock m_clock;
-    std::unique_ptr<FrmMain> m_window;
-    QStringList m_messages;
 };
 
 void TestHostile::init()
 {
-    m_clock.moment = {{2007, 4, 26}, {9, 0, 0}};
-    m_window = std::make_unique<FrmMain>(m_clock);
-    m_messages.clear();
-    m_window->setErrorPresenter([this](const QString &message) { m_messages << message; });
+    openWindow({{2007, 4, 26}, {9, 0, 0}});
     restoreGoodTexts();
 }
 

@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "window_fixture.h"
 
 #include "app/fonts.h"
 #include "app/frm_main.h"
@@ -47,7 +47,7 @@ private:
 
 } // namespace
 
-class TestWindow : public QObject {
+class TestWindow : public QObject, private fuel::testing::WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -88,30 +88,13 @@ private Q_SLOTS:
     void realTimeRefusedStartFields();
 
 private:
-    template <class Widget = QWidget> Widget *child(const char *name) const
-    {
-        auto *widget = m_window->findChild<Widget *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
     QLineEdit *edit(const char *name) const { return child<QLineEdit>(name); }
     QString caption(const char *name) const { return child<QLabel>(name)->text(); }
     void replaceText(const char *name, const QString &text) const;
     void showWindow();
-
-    FixedClock m_clock;
-    std::unique_ptr<FrmMain> m_window;
-    QStringList m_messages;
 };
 
-void TestWindow::init()
-{
-    m_clock.moment = {{2007, 4, 26}, {9, 30, 0}};
-    m_window = std::make_unique<FrmMain>(m_clock);
-    m_messages.clear();
-    m_window->setErrorPresenter([this](const QString &message) { m_messages << message; });
-}
+void TestWindow::init() { openWindow({{2007, 4, 26}, {9, 30, 0}}); }
 
 void TestWindow::cleanup() { m_window.reset(); }
 
