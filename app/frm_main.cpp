@@ -7,7 +7,6 @@
 #include "stacked_caption_button.h"
 
 #include "calc/events.h"
-#include "calc/messages.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,7 +20,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace fuel::app {
@@ -139,7 +137,6 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
 
     styleResultLabels();
     styleCreditLabel();
-    nameFieldsForScreenReaders();
     addCopyMenu();
     applyTabOrder();
     connectEvents();
@@ -170,17 +167,6 @@ void FrmMain::styleCreditLabel()
     QPalette palette = m_creditLabel->palette();
     palette.setColor(QPalette::Window, design::creditBackground);
     m_creditLabel->setPalette(palette);
-}
-
-void FrmMain::nameFieldsForScreenReaders()
-{
-    const std::pair<QLineEdit *, calc::Field> fields[] = {
-        {m_text1, calc::Field::MainRate},          {m_text2, calc::Field::AuxRate},
-        {m_txtStartDate1, calc::Field::StartDate}, {m_txtStartTime1, calc::Field::StartTime},
-        {m_txtStartDate2, calc::Field::EndDate},   {m_txtStartTime2, calc::Field::EndTime},
-    };
-    for (const auto &[edit, field] : fields)
-        edit->setAccessibleName(QString::fromStdString(calc::fieldName(field)));
 }
 
 // The officer copies the figures into the log: the five results, one per line.

@@ -39,7 +39,6 @@ public:
 private:
     void styleResultLabels();
     void styleCreditLabel();
-    void nameFieldsForScreenReaders();
     void addCopyMenu();
     void applyTabOrder();
     void connectEvents();

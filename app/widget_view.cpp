@@ -1,5 +1,7 @@
 #include "widget_view.h"
 
+#include "calc/messages.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,11 @@ WidgetView::WidgetView(const Widgets &widgets, ErrorPresenter presentError)
     : m_widgets(widgets),
       m_presentError(std::move(presentError))
 {
+    // A screen reader says each field by the name its messages use.
+    for (std::size_t i = 0; i < m_widgets.fields.size(); ++i) {
+        const auto field = static_cast<calc::Field>(i);
+        m_widgets.fields[i]->setAccessibleName(QString::fromStdString(calc::fieldName(field)));
+    }
 }
 
 void WidgetView::setErrorPresenter(ErrorPresenter presentError)
