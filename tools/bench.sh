@@ -9,11 +9,6 @@ dir=$FUEL_ROOT/build-bench
 runs=${FUEL_BENCH_RUNS:-15}
 fuel_build "$dir" -DCMAKE_BUILD_TYPE=Release -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=ON >&2
 
-# Qt warns on every start without one, and the warning is all the launched programs would print.
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-
 startup=("$dir/bench/bench_startup")
 programs=("$runs" "$dir/app/fuelcalc" "$dir/bench/bench_bare_window")
 

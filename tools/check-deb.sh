@@ -23,10 +23,6 @@ pass() {
     current=
 }
 
-package_installed() {
-    dpkg-query -W -f='${Status}' fuelcalc 2>/dev/null | grep -q "ok installed"
-}
-
 apt_quiet() {
     fuel_as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$apt_log" 2>&1 ||
         { cat "$apt_log"; return 1; }
@@ -40,7 +36,7 @@ finish() {
         kill "$program_pid" 2>/dev/null || true
         wait "$program_pid" 2>/dev/null || true
     fi
-    if [ -n "$installed_here" ] && package_installed; then
+    if [ -n "$installed_here" ] && fuel_is_installed fuelcalc; then
         apt_quiet remove fuelcalc || true
     fi
     echo
@@ -95,13 +91,13 @@ fi
 pass
 
 begin "apt installs the package and its dependencies"
-if package_installed; then
+if fuel_is_installed fuelcalc; then
     echo "removing the fuelcalc package already installed"
     apt_quiet remove fuelcalc
 fi
 installed_here=yes
 (cd "$build" && apt_quiet install "./$(basename "$deb")")
-package_installed
+fuel_is_installed fuelcalc
 [ -x /usr/bin/fuelcalc ]
 [ -f /usr/share/applications/fuelcalc.desktop ]
 fc-list | grep -q "AR PL UMing CN" || { echo "the window's font AR PL UMing CN is missing"; false; }
@@ -125,7 +121,7 @@ pass
 
 begin "apt removes the package"
 apt_quiet remove fuelcalc
-if package_installed; then
+if fuel_is_installed fuelcalc; then
     echo "fuelcalc is still installed"
     false
 fi

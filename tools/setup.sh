@@ -18,13 +18,16 @@ fuel_as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+fuel_is_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
+}
+
 # Installs the packages given that are not installed yet.
 fuel_install() {
     local missing=()
     local package
     for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
-            missing+=("$package")
+        fuel_is_installed "$package" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
@@ -48,5 +51,12 @@ fuel_build() {
     cmake -S "$FUEL_ROOT" -B "$dir" "${options[@]}" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)" "${target[@]}"
 }
+
+# Qt warns at every start without a runtime folder, as on a machine with no desktop session.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=${TMPDIR:-/tmp}/fuelcalc-runtime-$(id -u)
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
 
 fuel_install "${fuel_packages[@]}"
