@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+namespace fuel::win32 {
+
+// The dots per inch of the monitor the window is on (Windows 10 1607 and later), or the
+// system's on older Windows.
+UINT dpiOf(HWND window);
+
+// The outer size of a window with this style whose client area is clientWidth × clientHeight
+// pixels on a monitor of the given dots per inch.
+SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);
+
+} // namespace fuel::win32

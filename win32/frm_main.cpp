@@ -1,0 +1,316 @@
+#include "frm_main.h"
+
+#include "clipboard.h"
+#include "controls.h"
+#include "dpi.h"
+#include "placement.h"
+#include "resources.h"
+#include "utf.h"
+
+#include "calc/events.h"
+#include "calc/messages.h"
+#include "form/contrast.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+#ifndef WM_DPICHANGED // newer than the Windows 7 headers
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace fuel::win32 {
+
+namespace {
+
+constexpr wchar_t className[] = L"FuelCalcFrmMain";
+// A fixed single border: no sizing edge and no maximise button.
+constexpr DWORD windowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR copyCommand = 1;
+
+HICON programIcon(int size)
+{
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(FUEL_ICON_ID), IMAGE_ICON, size, size,
+                                         LR_DEFAULTCOLOR));
+}
+
+void registerClass(WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    static const ATOM registered = RegisterClassExW(&windowClass);
+    static_cast<void>(registered);
+}
+
+// From the top of the stack down: the controls that take the focus in the designed tab order,
+// because the dialog manager tabs through siblings from the top; then the labels, which the
+// rate boxes lie over; then the frames, under everything they surround.
+std::vector<const form::Control *> inStackingOrder()
+{
+    const auto tabbed = form::tabOrder();
+    std::vector<const form::Control *> order(tabbed.begin(), tabbed.end());
+    for (const form::Kind kind : {form::Kind::Label, form::Kind::Frame}) {
+        for (const form::Control &control : form::controls()) {
+            if (control.kind == kind)
+                order.push_back(&control);
+        }
+    }
+    return order;
+}
+
+form::Rgb toRgb(COLORREF colour)
+{
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+bool isButtonOrBox(HWND child)
+{
+    const form::Control *control = controlWithId(GetDlgCtrlID(child));
+    return control && (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
+}
+
+const form::Control &statusFrame()
+{
+    return form::controlNamed(form::controlFor(calc::ResultLabel::MainAmount).container);
+}
+
+UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
+
+} // namespace
+
+FrmMain::FrmMain(const runtime::Clock &clock)
+    : m_clock(clock)
+{
+    registerClass(windowProc);
+    CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0, 0,
+                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    m_dpi = dpiOf(m_window);
+    m_view.emplace(m_window, timerId());
+    createControls();
+    nameFieldsForScreenReaders();
+    layOut();
+    calc::onLoad(*m_view, m_clock);
+    centreOnWorkArea();
+}
+
+FrmMain::~FrmMain()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+    for (const auto &[colour, brush] : m_brushes)
+        DeleteObject(brush);
+}
+
+void FrmMain::show(int showCommand)
+{
+    ShowWindow(m_window, showCommand);
+    UpdateWindow(m_window);
+}
+
+LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<FrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == timerId())
+            calc::onTimerTick(*m_view, m_clock);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CONTEXTMENU:
+        offerCopy(reinterpret_cast<HWND>(wParam), lParam);
+        return 0;
+    case WM_DPICHANGED:
+        changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE && IsChild(m_window, GetFocus()))
+            m_lastFocus = GetFocus();
+        break;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
+    case WM_DESTROY:
+        m_annotations.reset();
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        m_window = nullptr;
+        return 0;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void FrmMain::createControls()
+{
+    for (const form::Control *control : inStackingOrder())
+        createControl(m_window, *control);
+}
+
+void FrmMain::nameFieldsForScreenReaders()
+{
+    m_annotations.emplace();
+    for (const form::Control &control : form::controls()) {
+        if (const auto *field = std::get_if<calc::Field>(&control.role))
+            m_annotations->annotate(controlWindow(m_window, control), calc::fieldName(*field),
+                                    calc::fieldForm(*field));
+    }
+}
+
+// The new fonts are in place on every control before the old ones go.
+void FrmMain::layOut()
+{
+    auto fonts = std::make_unique<Fonts>(m_dpi);
+    for (const form::Control &control : form::controls())
+        placeControl(m_window, control, m_dpi, *fonts);
+    m_fonts = std::move(fonts);
+}
+
+SIZE FrmMain::outerSize() const
+{
+    const SIZE client = clientSize(m_dpi);
+    return windowSizeFor(client.cx, client.cy, windowStyle, 0, m_dpi);
+}
+
+void FrmMain::fitWindow(POINT topLeft)
+{
+    const SIZE outer = outerSize();
+    SetWindowPos(m_window, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmMain::centreOnWorkArea()
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT &work = monitor.rcWork;
+    const SIZE outer = outerSize();
+    fitWindow({work.left + (work.right - work.left - outer.cx) / 2,
+               work.top + (work.bottom - work.top - outer.cy) / 2});
+}
+
+// Windows suggests where the window goes on the new monitor; its size follows from the design.
+void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
+{
+    m_dpi = dpi;
+    layOut();
+    fitWindow({suggested.left, suggested.top});
+}
+
+// Enter and Escape arrive as IDOK and IDCANCEL, which no control has: they compute nothing.
+void FrmMain::onCommand(int id, int code)
+{
+    const form::Control *control = controlWithId(id);
+    if (!control || code != BN_CLICKED)
+        return;
+    if (control->kind == form::Kind::Button)
+        calc::onCalculateClicked(*m_view);
+    const auto *option = std::get_if<calc::Option>(&control->role);
+    if (option && *option == calc::Option::RealTime)
+        calc::onRealTimeToggled(*m_view);
+}
+
+LRESULT FrmMain::colourStatic(HDC dc, HWND label)
+{
+    const form::Control *control = controlWithId(GetDlgCtrlID(label));
+    if (!control || (!control->look.text && !control->look.background))
+        return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(label));
+    const form::Look &look = control->look;
+    const COLORREF background =
+        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
+    // A designed colour stays as designed on a light face, and is lightened on the dark face of
+    // a high-contrast theme.
+    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
+                                     : form::plainTextOn(toRgb(background));
+    SetTextColor(dc, toColorRef(text));
+    SetBkColor(dc, background);
+    return reinterpret_cast<LRESULT>(brushOf(background));
+}
+
+HBRUSH FrmMain::brushOf(COLORREF colour)
+{
+    auto &brush = m_brushes[colour];
+    if (!brush)
+        brush = CreateSolidBrush(colour);
+    return brush;
+}
+
+// A right click anywhere on the status group, or the menu key on a button or box (a text field
+// keeps its own menu), offers to copy the results.
+void FrmMain::offerCopy(HWND source, LPARAM position)
+{
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) {
+        if (!isButtonOrBox(source))
+            return;
+        RECT place;
+        GetWindowRect(source, &place);
+        at = {place.left, place.bottom};
+    } else {
+        RECT status;
+        GetWindowRect(controlWindow(m_window, statusFrame()), &status);
+        if (!PtInRect(&status, at))
+            return;
+    }
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, copyCommand, toUtf16(calc::copyResultsAction).c_str());
+    const auto chosen = static_cast<UINT_PTR>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_window, nullptr));
+    DestroyMenu(menu);
+    if (chosen == copyCommand)
+        copyResults();
+}
+
+// Lines end in CR LF, as every Windows program that pastes them expects.
+void FrmMain::copyResults()
+{
+    const std::wstring lines = toUtf16(calc::resultsForClipboard(*m_view));
+    std::wstring text;
+    for (const wchar_t character : lines) {
+        if (character == L'\n')
+            text += L'\r';
+        text += character;
+    }
+    putOnClipboard(m_window, text);
+}
+
+// The window itself takes no keys: the focus goes back to the control that had it, at first
+// the one that opens the tab order.
+void FrmMain::restoreFocus()
+{
+    HWND target = m_lastFocus ? m_lastFocus : controlWindow(m_window, *form::tabOrder().front());
+    if (!IsWindowEnabled(target))
+        target = GetNextDlgTabItem(m_window, target, FALSE);
+    SetFocus(target);
+}
+
+} // namespace fuel::win32
