@@ -5,6 +5,7 @@ set -euo pipefail
 
 FUEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 FUEL_BUILD=${FUEL_BUILD:-$FUEL_ROOT/build}
+FUEL_BUILD_WINDOWS=${FUEL_BUILD_WINDOWS:-$FUEL_ROOT/build-windows}
 
 fuel_packages=(
     cmake g++ make pkg-config
@@ -12,6 +13,15 @@ fuel_packages=(
     fonts-arphic-uming qt6-translations-l10n
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
+)
+
+# What the Windows build adds, for tools/build-windows.sh and the scripts that run its programs:
+# the cross-compiler, NSIS for the installer, a 64-bit-only Wine (the installer and the program
+# are both x86-64) and a window manager that draws the frame for screenshots.
+fuel_windows_packages=(
+    g++-mingw-w64-x86-64-posix nsis
+    wine wine64
+    openbox xdotool
 )
 
 fuel_as_root() {

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Builds the Windows installer (tools/build-windows.sh), then, under Wine in a fresh prefix of
+# its own: installs it silently, starts the installed program through its Start-menu shortcut
+# and waits for its window, closes it, and uninstalls silently; after each step it checks the
+# files, the shortcut and the "Apps and features" entry. Runs on a virtual display of its own
+# when there is none.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+export FUEL_WINEPREFIX=$FUEL_BUILD_WINDOWS/wine-installer-check
+if [ -z "${DISPLAY:-}" ]; then
+    bash "$FUEL_ROOT/tools/build-windows.sh" >/dev/null
+    rm -rf "$FUEL_WINEPREFIX"
+    source "$FUEL_ROOT/tools/wine-env.sh"
+    fuel_wine_on_display bash "$0" "$@"
+    exit
+fi
+source "$FUEL_ROOT/tools/wine-env.sh"
+
+title="Oradel - Lirra工作专版"
+uninstall_key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuelcalc'
+passed=()
+current=
+
+begin() {
+    current=$1
+    echo "== $current"
+}
+
+pass() {
+    passed+=("$current")
+    current=
+}
+
+finish() {
+    local status=$?
+    wineserver -k 2>/dev/null || true
+    echo
+    echo "check-windows-installer summary:"
+    local step
+    for step in "${passed[@]}"; do
+        echo "  ok      $step"
+    done
+    local failed=0
+    if [ -n "$current" ] || [ "$status" -ne 0 ]; then
+        echo "  FAILED  ${current:-after the last step}"
+        failed=1
+        [ "$status" -ne 0 ] || status=1
+    fi
+    echo "check-windows-installer: ${#passed[@]} passed, $failed failed"
+    exit "$status"
+}
+trap finish EXIT
+
+# The Unix path of a folder that Windows names by an environment variable, as this prefix's
+# user sees it.
+windows_folder() {
+    winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"
+}
+
+# The uninstall entry as regedit exports it (UTF-8), or nothing when there is none.
+uninstall_entry() {
+    local exported=$FUEL_WINEPREFIX/uninstall-entry.reg
+    rm -f "$exported"
+    wine regedit /E "$(winepath -w "$exported")" "$uninstall_key" >/dev/null 2>&1 || true
+    [ ! -f "$exported" ] || iconv -f UTF-16 -t UTF-8 "$exported" | tr -d '\r'
+}
+
+fail() {
+    echo "$*"
+    false
+}
+
+installers=("$FUEL_BUILD_WINDOWS"/fuelcalc-*-win64.exe)
+installer=${installers[0]}
+install_dir=$(windows_folder LOCALAPPDATA)/Programs/fuelcalc
+shortcut=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs/船舶主副机油耗计算器.lnk
+
+begin "$(basename "$installer") /S installs without asking, for this user only"
+wine "$installer" /S
+wineserver -w
+[ -f "$install_dir/fuelcalc.exe" ] || fail "no fuelcalc.exe in $install_dir"
+cmp "$install_dir/fuelcalc.exe" "$FUEL_BUILD_WINDOWS/fuelcalc.exe" ||
+    fail "the installed fuelcalc.exe is not the one built"
+[ -f "$install_dir/uninstall.exe" ] || fail "no uninstaller in $install_dir"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+entry=$(uninstall_entry)
+echo "$entry" | grep -E '^"(DisplayName|DisplayVersion|UninstallString)"'
+grep -qxF '"DisplayName"="船舶主副机油耗计算器"' <<<"$entry" || fail "no uninstall entry named 船舶主副机油耗计算器"
+grep -qF '"UninstallString"="\"C:\\users\\' <<<"$entry" ||
+    fail "the uninstall entry does not run the uninstaller in the user's folder"
+if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuelcalc' >/dev/null 2>&1; then
+    fail "the installer wrote an entry for all users"
+fi
+pass
+
+begin "the Start-menu shortcut starts the program, which shows its window"
+wine start /unix "$shortcut"
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || fail "no window titled $title within 20 s"
+pass
+
+begin "the program ends when its window is closed"
+wine taskkill /IM fuelcalc.exe >/dev/null 2>&1
+timeout 10 wineserver -w || fail "fuelcalc.exe still runs 10 s after its window was closed"
+pass
+
+begin "the uninstaller /S removes the program, the shortcut and the entry"
+wine "$install_dir/uninstall.exe" /S
+# The uninstaller runs on as a copy of itself, so that it can delete its own file.
+wineserver -w
+[ ! -e "$install_dir" ] || fail "$install_dir is still there: $(ls -A "$install_dir")"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+[ -z "$(uninstall_entry)" ] || fail "the uninstall entry is still there"
+pass
