@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Regenerates docs/window-windows.png: the Windows program (tools/build-windows.sh) under Wine at
+# 96 dpi, framed by openbox on a virtual display, as a Windows user sees it but for the frame.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+if [ -z "${DISPLAY:-}" ]; then
+    bash "$FUEL_ROOT/tools/build-windows.sh" >/dev/null
+    source "$FUEL_ROOT/tools/wine-env.sh"
+    fuel_wine_on_display bash "$0" "$@"
+    exit
+fi
+source "$FUEL_ROOT/tools/wine-env.sh"
+
+output=$FUEL_ROOT/docs/window-windows.png
+title="Oradel - Lirra工作专版"
+
+openbox >/dev/null 2>&1 &
+openbox_pid=$!
+trap 'wineserver -k 2>/dev/null || true; kill "$openbox_pid" 2>/dev/null || true' EXIT
+
+wine "$FUEL_BUILD_WINDOWS/fuelcalc.exe" &
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || { echo "no window titled $title within 20 s"; exit 1; }
+# Until the controls have painted and openbox has drawn the frame around them.
+sleep 2
+import -frame -window "$window" "$output"
+echo "$output"
