@@ -1,7 +1,7 @@
 // The yardstick for fuelcalc's start-up: a bare Qt window of the same size with one label in
 // Chinese, shown the same way and ended by the same hook.
 
-#include "app/exit_when_exposed.h"
+#include "exit_when_exposed.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setFixedSize(369, 290);
     QLabel label(QStringLiteral("主副机油耗计算器"), &window);
-    fuel::app::ExitWhenExposed::installOn(window);
+    fuel::bench::ExitWhenExposed::installOn(window);
     window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 
 #include "figures.h"
 
-#include "tests/fakes.h"
+#include "fakes.h"
 
 #include <chrono>
 #include <cstdlib>

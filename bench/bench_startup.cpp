@@ -1,5 +1,5 @@
 // Start-up of the calculator beside a bare Qt window, launched alternately in the same way:
-// each with FUEL_EXIT_WHEN_EXPOSED=1 (app/exit_when_exposed.h), timed from just before fork()
+// each with FUEL_EXIT_WHEN_EXPOSED=1 (exit_when_exposed.h), timed from just before fork()
 // until "exposed" arrives on its standard output, its peak resident memory taken from wait4().
 //
 // bench_startup PLATFORM-LABEL RUNS PROGRAM BARE-WINDOW

@@ -4,7 +4,7 @@
 
 #include "figures.h"
 
-#include "tests/fakes.h"
+#include "fakes.h"
 
 #include <unistd.h>
 

@@ -3,10 +3,12 @@
 // What the fuzz targets share: reading the fuzzer's bytes, and a check that holds in every build
 // type (assert() is gone under NDEBUG, and a broken property must stop the fuzzer like a crash).
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,19 @@ inline std::string_view withoutSpaces(std::string_view text)
 inline bool allAsciiDigits(std::string_view text)
 {
     return text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A shown amount read back as a number, to compare with an independent computation.
+inline std::optional<double> amountOf(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+')
+        return std::nullopt;
+    double value = 0.0;
+    const auto *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace fuel::fuzz

@@ -10,10 +10,10 @@
 #include "check.h"
 
 #include "calc/consumption.h"
+#include "fakes.h"
 #include "runtime/date_time.h"
 #include "runtime/integer_text.h"
 #include "runtime/number_text.h"
-#include "tests/fakes.h"
 
 #include <array>
 #include <chrono>
@@ -72,7 +72,7 @@ std::string_view figureOf(std::string_view caption, std::string_view prefix,
 
 double amountOf(std::string_view caption, std::string_view prefix)
 {
-    const auto amount = runtime::textToNumber(figureOf(caption, prefix, " 公斤"));
+    const auto amount = fuzz::amountOf(figureOf(caption, prefix, " 公斤"));
     fuzz::require(amount.has_value(), "an amount reads as a number", caption);
     return *amount;
 }

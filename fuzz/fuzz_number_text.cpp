@@ -1,5 +1,5 @@
 // numberToText and formatFixed on any double (the first eight bytes, as the machine stores one):
-// the texts have the promised shapes and read back, through textToNumber, as the value to 15
+// the texts have the promised shapes and read back, through amountOf, as the value to 15
 // significant digits and as the value rounded to 3 or 6 decimals.
 
 #include "check.h"
@@ -24,7 +24,7 @@ double toFifteenDigits(double value)
 void checkNumberToText(double value)
 {
     const std::string text = runtime::numberToText(value);
-    const auto back = runtime::textToNumber(text);
+    const auto back = fuzz::amountOf(text);
     fuzz::require(back.has_value(), "numberToText reads back", text);
     fuzz::require(*back == toFifteenDigits(value), "numberToText keeps 15 significant digits",
                   text);
@@ -51,7 +51,7 @@ void checkFormatFixed(double value, int decimals)
                   "formatFixed writes digits only", text);
     fuzz::require(whole.empty() || whole.front() != '0', "no digit 0 before the point", text);
 
-    const auto back = runtime::textToNumber(text);
+    const auto back = fuzz::amountOf(text);
     fuzz::require(back.has_value(), "formatFixed reads back", text);
     fuzz::require(*back == runtime::roundHalfAwayFromZero(value, decimals),
                   "formatFixed shows the value roundHalfAwayFromZero gives", text);

@@ -7,10 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 dir=$FUEL_ROOT/build-bench
 runs=${FUEL_BENCH_RUNS:-15}
-fuel_build "$dir" -DCMAKE_BUILD_TYPE=Release -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=ON >&2
+fuel_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=ON >&2
 
 startup=("$dir/bench/bench_startup")
-programs=("$runs" "$dir/app/fuelcalc" "$dir/bench/bench_bare_window")
+programs=("$runs" "$dir/bench/bench_fuelcalc_window" "$dir/bench/bench_bare_window")
 
 echo
 echo "| measure | figure | target | met |"

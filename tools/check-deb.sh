@@ -69,7 +69,7 @@ cxxflags="$(cd "$FUEL_ROOT" && dpkg-buildflags --get CPPFLAGS) $(cd "$FUEL_ROOT"
 ldflags=$(cd "$FUEL_ROOT" && dpkg-buildflags --get LDFLAGS)
 rm -f "$build"/fuelcalc_*.deb
 fuel_build "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=OFF \
+    -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
     -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >>"$log" 2>&1 ||
     { cat "$log"; false; }

@@ -13,7 +13,7 @@ seconds=${FUEL_FUZZ_SECONDS:-12}
 targets=(fuzz_int32 fuzz_date fuzz_time fuzz_number_text fuzz_calculation)
 
 cmake -S "$FUEL_ROOT" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DFUEL_BUILD_FUZZ=ON \
-    -DFUEL_SANITIZE=ON -DFUEL_BUILD_TESTS=OFF -DFUEL_BUILD_BENCH=OFF >/dev/null
+    -DFUEL_SANITIZE=ON -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]}"
 
 mkdir -p "$dir/artifacts"

@@ -4,7 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 fuel_build "$FUEL_BUILD" --target fuelcalc
-program=$FUEL_BUILD/app/fuelcalc
+program=$FUEL_BUILD/qt/fuelcalc
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"

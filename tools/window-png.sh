@@ -3,5 +3,5 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 fuel_build "$FUEL_BUILD" --target fuelcalc
-bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/app/fuelcalc" "$FUEL_ROOT/docs/window.png"
-bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/app/fuelcalc" "$FUEL_ROOT/docs/window@2x.png" 2
+bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/qt/fuelcalc" "$FUEL_ROOT/docs/window.png"
+bash "$FUEL_ROOT/tools/screenshot.sh" "$FUEL_BUILD/qt/fuelcalc" "$FUEL_ROOT/docs/window@2x.png" 2

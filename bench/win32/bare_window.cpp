@@ -1,0 +1,61 @@
+// The yardstick for fuelcalc.exe's start-up and memory: a bare window of the same client size
+// with one label in Chinese, made as fuelcalc.exe makes its window: the same program services,
+// resources (manifest, icon, version), font, window style and message loop.
+
+#include "win32/dpi.h"
+#include "win32/fonts.h"
+#include "win32/message_loop.h"
+#include "win32/program_services.h"
+
+#include "form/design.h"
+
+namespace {
+
+constexpr wchar_t className[] = L"FuelCalcBareWindow";
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int twipsPerPixel = 15;
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    const fuel::win32::ProgramServices services;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+
+    const HWND window = CreateWindowExW(0, className, L"主副机油耗计算器", windowStyle, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+    const UINT dpi = fuel::win32::dpiOf(window);
+    const fuel::form::WindowDesign &design = fuel::form::window();
+    const SIZE size = fuel::win32::windowSizeFor(design.clientWidth / twipsPerPixel,
+                                                 design.clientHeight / twipsPerPixel,
+                                                 windowStyle, 0, dpi);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+
+    const fuel::win32::Fonts fonts(dpi);
+    const HWND label = CreateWindowExW(0, L"STATIC", L"主副机油耗计算器", WS_CHILD | WS_VISIBLE,
+                                       scaled(8, dpi), scaled(8, dpi), scaled(96, dpi),
+                                       scaled(12, dpi), window, nullptr, instance, nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook({})), FALSE);
+
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return fuel::win32::runMessageLoop(window);
+}

@@ -1,0 +1,169 @@
+// Start-up and memory of fuelcalc.exe beside the bare window (bare_window.cpp), launched
+// alternately in the same way, from outside, so that the programs carry no code for it: each is
+// timed from just before CreateProcessW until its window is visible and it and every control
+// in it have been painted (no update region left), and its peak working set is read then,
+// before it is ended. Also the size of fuelcalc.exe.
+//
+// bench_startup_win32 RUNS PROGRAM BARE-WINDOW
+
+#include "../figures.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace fuel;
+
+constexpr DWORD giveUpAfterMs = 30'000;
+
+struct Sample {
+    double milliseconds;
+    double peakWorkingSetMiB;
+};
+
+[[noreturn]] void fail(const wchar_t *program, const char *why)
+{
+    std::fprintf(stderr, "%ls: %s\n", program, why);
+    std::exit(1);
+}
+
+struct Search {
+    DWORD process;
+    HWND window;
+};
+
+HWND visibleWindowOf(DWORD process)
+{
+    Search search{process, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto &search = *reinterpret_cast<Search *>(found);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != search.process || !IsWindowVisible(window))
+                return TRUE;
+            search.window = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.window;
+}
+
+bool painted(HWND window)
+{
+    if (GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool allPainted = true;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE))
+                return TRUE;
+            *reinterpret_cast<bool *>(result) = false;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&allPainted));
+    return allPainted;
+}
+
+double millisecondsSince(const LARGE_INTEGER &start)
+{
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+Sample launch(const wchar_t *program)
+{
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        fail(program, "could not be started");
+
+    WaitForInputIdle(process.hProcess, giveUpAfterMs);
+    HWND window = nullptr;
+    while (!(window = visibleWindowOf(process.dwProcessId)) || !painted(window)) {
+        if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
+            fail(program, "ended before its window was painted");
+        if (millisecondsSince(start) > giveUpAfterMs) {
+            TerminateProcess(process.hProcess, 1);
+            fail(program, "its window was not painted in time");
+        }
+    }
+    const double elapsed = millisecondsSince(start);
+
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (!GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+        fail(program, "has no memory figures");
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {elapsed, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)};
+}
+
+double kibibytesOf(const wchar_t *file)
+{
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!GetFileAttributesExW(file, GetFileExInfoStandard, &attributes))
+        fail(file, "has no size");
+    return static_cast<double>(attributes.nFileSizeLow) / 1024.0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t *argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bench_startup_win32 RUNS PROGRAM BARE-WINDOW\n");
+        return 2;
+    }
+    const int runs = _wtoi(argv[1]);
+    const wchar_t *programs[2] = {argv[2], argv[3]};
+
+    // One unmeasured launch each, so that both find the system's DLLs and fonts in the cache.
+    launch(programs[0]);
+    launch(programs[1]);
+
+    std::vector<double> times[2];
+    std::vector<double> peaks[2];
+    for (int run = 0; run < runs; ++run) {
+        // Alternating who goes first, so that neither always follows the other.
+        for (const int which : {run % 2, 1 - run % 2}) {
+            const Sample sample = launch(programs[which]);
+            times[which].push_back(sample.milliseconds);
+            peaks[which].push_back(sample.peakWorkingSetMiB);
+        }
+    }
+
+    const double time[2] = {bench::median(times[0]), bench::median(times[1])};
+    const double peak[2] = {bench::median(peaks[0]), bench::median(peaks[1])};
+    const double timeRatio = time[0] / time[1];
+    const double memoryRatio = peak[0] / peak[1];
+    bench::printRow(bench::format("start-up until the window is painted, Wine: fuelcalc.exe / "
+                                  "bare Win32 window (medians of %d runs each)",
+                                  runs),
+                    bench::format("%.1f ms / %.1f ms = %.2f", time[0], time[1], timeRatio),
+                    "ratio ≤ 1.10", timeRatio <= 1.10);
+    bench::printRow("peak working set, Wine: fuelcalc.exe / bare Win32 window",
+                    bench::format("%.1f MiB / %.1f MiB = %.2f", peak[0], peak[1], memoryRatio),
+                    "ratio ≤ 1.10", memoryRatio <= 1.10);
+    const double size = kibibytesOf(programs[0]);
+    bench::printRow("size of fuelcalc.exe", bench::format("%.0f KiB", size), "< 1 MiB",
+                    size < 1024.0);
+}

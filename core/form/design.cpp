@@ -1,0 +1,172 @@
+#include "design.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace fuel::form {
+
+namespace {
+
+using calc::Field;
+using calc::Option;
+using calc::ResultLabel;
+
+constexpr std::string_view settings = "Frame(0)";
+constexpr std::string_view status = "Frame(1)";
+constexpr std::string_view onWindow;
+
+constexpr Look plain{};
+
+constexpr Look fitted()
+{
+    Look look;
+    look.fitsCaption = true;
+    return look;
+}
+
+constexpr Look result(Rgb colour)
+{
+    Look look = fitted();
+    look.bold = true;
+    look.text = colour;
+    return look;
+}
+
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb green{0, 128, 0};
+constexpr Rgb darkRed{192, 0, 0};
+constexpr Rgb orange{255, 128, 0};
+constexpr Rgb white{255, 255, 255};
+
+constexpr Look credit()
+{
+    Look look;
+    look.background = white;
+    look.boxed = true;
+    look.centred = true;
+    return look;
+}
+
+// clang-format off
+constexpr std::array<Control, 21> table{{
+    {"Frame(0)", Kind::Frame, onWindow, {120, 120, 5295, 2055}, " 设置 ", 0, {}, plain},
+    {"Label(2)", Kind::Label, settings, {240, 400, 900, 180}, "开始时间：", 6, {}, fitted()},
+    {"TxtStartDate1", Kind::TextBox, settings, {1200, 360, 1575, 270}, "2007-04-26", 11,
+     Field::StartDate, plain},
+    {"TxtStartTime1", Kind::TextBox, settings, {2880, 360, 1575, 270}, "00:00:00", 5,
+     Field::StartTime, plain},
+    {"Command1", Kind::Button, settings, {4680, 360, 375, 640}, "计算", 17, {}, plain},
+    {"Label(3)", Kind::Label, settings, {240, 765, 900, 180}, "结束时间：", 16, {}, fitted()},
+    {"TxtStartDate2", Kind::TextBox, settings, {1200, 720, 1575, 270}, "2007-04-26", 14,
+     Field::EndDate, plain},
+    {"TxtStartTime2", Kind::TextBox, settings, {2880, 720, 1575, 270}, "00:00:00", 15,
+     Field::EndTime, plain},
+    {"Text1", Kind::TextBox, settings, {1200, 1245, 495, 270}, "65", 7, Field::MainRate, plain},
+    {"Text2", Kind::TextBox, settings, {2880, 1245, 495, 270}, "15", 9, Field::AuxRate, plain},
+    // Text1 and Text2 lie over the two runs of seven spaces.
+    {"Label(1)", Kind::Label, settings, {240, 1305, 4230, 180},
+     "主机耗油：       公斤  副机：       公斤 (每时)", 8, {}, fitted()},
+    {"Check2", Kind::CheckBox, settings, {1320, 1755, 2415, 255}, "保留三位小数并四舍五入", 12,
+     Option::ThreeDecimals, plain, true},
+    {"Check1", Kind::CheckBox, settings, {3795, 1755, 1455, 255}, "实时计算油量", 1,
+     Option::RealTime, plain, false},
+    {"Timer1", Kind::Timer, settings, {0, 0, 0, 0}, "", -1, {}, plain},
+    {"Frame(1)", Kind::Frame, onWindow, {120, 2280, 5295, 1695}, " 当前耗油状态 ", 2, {}, plain},
+    {"Label1", Kind::Label, status, {240, 480, 1770, 180}, "主机用油量：0 公斤", 3,
+     ResultLabel::MainAmount, result(blue)},
+    {"Label2", Kind::Label, status, {240, 840, 1770, 180}, "副机用油量：0 公斤", 4,
+     ResultLabel::AuxAmount, result(green)},
+    {"Label5", Kind::Label, status, {3600, 840, 690, 180}, "日差：0", 19,
+     ResultLabel::ElapsedDays, result(orange)},
+    {"Label3", Kind::Label, status, {240, 1200, 1770, 180}, "总共用油量：0 公斤", 13,
+     ResultLabel::Total, result(darkRed)},
+    {"Label4", Kind::Label, status, {3600, 1200, 690, 180}, "时差：0", 18,
+     ResultLabel::ElapsedTime, result(orange)},
+    {"Label(0)", Kind::Label, onWindow, {0, 4080, 5535, 255}, "主副机油耗计算器 · 作者：Oradel",
+     10, {}, credit()},
+}};
+// clang-format on
+
+constexpr std::array<std::string_view, 4> fontFamilies{"SimSun", "NSimSun", "宋体",
+                                                       "AR PL UMing CN"};
+
+constexpr WindowDesign design{"Oradel - Lirra工作专版", 5535, 4350, fontFamilies, 9, 134, 900};
+
+bool takesFocus(const Control &control)
+{
+    return control.kind == Kind::TextBox || control.kind == Kind::Button ||
+           control.kind == Kind::CheckBox;
+}
+
+template <class RoleType> const Control &withRole(RoleType role)
+{
+    const auto found = std::find_if(table.begin(), table.end(), [role](const Control &control) {
+        const auto *held = std::get_if<RoleType>(&control.role);
+        return held && *held == role;
+    });
+    if (found == table.end())
+        std::abort(); // every role has its control in the table above
+    return *found;
+}
+
+std::vector<const Control *> sortedByTabRank()
+{
+    std::vector<const Control *> order;
+    for (const Control &control : table) {
+        if (takesFocus(control))
+            order.push_back(&control);
+    }
+    std::sort(order.begin(), order.end(),
+              [](const Control *a, const Control *b) { return a->tabRank < b->tabRank; });
+    return order;
+}
+
+} // namespace
+
+const WindowDesign &window() { return design; }
+
+std::span<const Control> controls() { return table; }
+
+const Control &controlNamed(std::string_view name)
+{
+    const auto found = std::find_if(table.begin(), table.end(), [name](const Control &control) {
+        return control.name == name;
+    });
+    if (found == table.end())
+        std::abort(); // a front-end asked for a control the design does not have
+    return *found;
+}
+
+const Control &controlFor(calc::Field field) { return withRole(field); }
+const Control &controlFor(calc::ResultLabel label) { return withRole(label); }
+const Control &controlFor(calc::Option option) { return withRole(option); }
+
+std::span<const Control *const> tabOrder()
+{
+    static const std::vector<const Control *> order = sortedByTabRank();
+    return order;
+}
+
+std::optional<input::FilteredField> filterFor(calc::Field field)
+{
+    switch (field) {
+    case Field::MainRate:
+    case Field::AuxRate:
+        return input::FilteredField::Rate;
+    case Field::StartDate:
+        return input::FilteredField::StartDate;
+    case Field::StartTime:
+        return input::FilteredField::StartTime;
+    case Field::EndDate:
+    case Field::EndTime:
+        break;
+    }
+    return std::nullopt;
+}
+
+int toPixels(int twips, int dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+
+} // namespace fuel::form

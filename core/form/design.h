@@ -1,0 +1,91 @@
+#pragma once
+
+// The design-time description of FrmMain, the one window: every control with its kind,
+// container, place, text, tab rank, look and role. Every front-end builds its window by looping
+// over this table. Places and sizes are in twips (1440 to an inch, so 15 to a pixel at 96 dpi);
+// a child's place is measured from its container's outer rectangle.
+
+#include "calc/window_view.h"
+#include "input/key_filter.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <variant>
+
+namespace fuel::form {
+
+enum class Kind { Frame, Label, TextBox, Button, CheckBox, Timer };
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+    bool operator==(const Rgb &) const = default;
+};
+
+struct Look {
+    bool bold = false;
+    std::optional<Rgb> text;       // the system's colour when empty
+    std::optional<Rgb> background; // the system's colour when empty
+    bool boxed = false;            // a one-line border
+    bool centred = false;
+    // A label inside a frame is always exactly as wide and as high as its caption on one line.
+    bool fitsCaption = false;
+};
+
+// Only the button computes and only the timer ticks, so their kinds say what they are for.
+using Role = std::variant<std::monostate, calc::Field, calc::ResultLabel, calc::Option>;
+
+struct Control {
+    std::string_view name; // the designed name: object name and accessibility id
+    Kind kind;
+    std::string_view container; // the frame's name; empty for the window itself
+    Twips place;
+    std::string_view text; // caption or default text, UTF-8
+    int tabRank;           // -1 for the timer, which has no place in the order
+    Role role;
+    Look look;
+    bool initiallyTicked = false;
+};
+
+struct WindowDesign {
+    std::string_view title;
+    int clientWidth; // twips
+    int clientHeight;
+    // Asked for in this order; Windows has the first three, Linux the Song face with the same
+    // metrics.
+    std::span<const std::string_view> fontFamilies;
+    int fontPoints;
+    int fontCharset; // GB2312
+    int timerIntervalMs;
+};
+
+const WindowDesign &window();
+
+// In the order of the design's table: by container, then row by row from the top.
+std::span<const Control> controls();
+
+const Control &controlNamed(std::string_view name);
+const Control &controlFor(calc::Field field);
+const Control &controlFor(calc::ResultLabel label);
+const Control &controlFor(calc::Option option);
+
+// The designed controls that take the keyboard focus, in the order Tab visits them.
+std::span<const Control *const> tabOrder();
+
+// The filter of a typed character for the field, or none for the unfiltered end fields.
+std::optional<input::FilteredField> filterFor(calc::Field field);
+
+// Twips to device pixels at the given dots per inch, to the nearest pixel.
+int toPixels(int twips, int dpi);
+
+} // namespace fuel::form

@@ -1,0 +1,320 @@
+#include "frm_main.h"
+
+#include "caption_frame.h"
+#include "filtered_line_edit.h"
+#include "fonts.h"
+#include "stacked_caption_button.h"
+
+#include "calc/events.h"
+#include "calc/messages.h"
+#include "form/contrast.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+#include <limits>
+
+namespace fuel::qt {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+form::Rgb toRgb(const QColor &colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+QRect pixelsOf(const form::Twips &place)
+{
+    // Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
+    constexpr int logicalDpi = 96;
+    return {form::toPixels(place.left, logicalDpi), form::toPixels(place.top, logicalDpi),
+            form::toPixels(place.width, logicalDpi), form::toPixels(place.height, logicalDpi)};
+}
+
+QLineEdit *textBox(const form::Control &control, QWidget *parent)
+{
+    const auto *field = std::get_if<calc::Field>(&control.role);
+    const auto filter = field ? form::filterFor(*field) : std::nullopt;
+    QLineEdit *edit = filter ? new FilteredLineEdit(*filter, parent) : new QLineEdit(parent);
+    // The designed text boxes take text of any length.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(fromUtf8(control.text));
+    if (field) {
+        edit->setAccessibleName(QString::fromStdString(calc::fieldName(*field)));
+        edit->setAccessibleDescription(QString::fromStdString(calc::fieldForm(*field)));
+    }
+    return edit;
+}
+
+QLabel *label(const form::Control &control, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(control.look.bold ? resultFont() : windowFont());
+    if (control.look.centred)
+        label->setAlignment(Qt::AlignCenter);
+    if (control.look.boxed)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    const QString text = fromUtf8(control.text);
+    if (control.look.fitsCaption)
+        setFittedText(label, text);
+    else
+        label->setText(text);
+    // Listeners hear the rates caption without the runs of spaces that the two boxes cover.
+    label->setAccessibleName(text.simplified());
+    return label;
+}
+
+CaptionFrame *frame(const form::Control &control, QWidget *parent)
+{
+    auto *frame = new CaptionFrame(parent);
+    frame->setTitle(fromUtf8(control.text));
+    frame->setAccessibleName(frame->title().trimmed());
+    return frame;
+}
+
+QCheckBox *checkBox(const form::Control &control, QWidget *parent)
+{
+    auto *box = new QCheckBox(fromUtf8(control.text), parent);
+    box->setChecked(control.initiallyTicked);
+    return box;
+}
+
+StackedCaptionButton *button(const form::Control &control, QWidget *parent)
+{
+    auto *button = new StackedCaptionButton(parent);
+    button->setText(fromUtf8(control.text));
+    return button;
+}
+
+// Opens the menu over a widget that has the focus, for the keys that ask for a context menu.
+class MenuKeys final : public QObject {
+public:
+    MenuKeys(QMenu *menu, QWidget *owner)
+        : QObject(owner),
+          m_menu(menu)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !asksForMenu(*static_cast<QKeyEvent *>(event)))
+            return false;
+        auto *owner = static_cast<QWidget *>(watched);
+        m_menu->popup(owner->mapToGlobal(owner->rect().center()));
+        return true;
+    }
+
+private:
+    static bool asksForMenu(const QKeyEvent &key)
+    {
+        return (key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier) ||
+               (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+    }
+
+    QMenu *const m_menu;
+};
+
+// The designed images: 32 × 32 in 16 colours, 16 × 16 in 16 colours, and 32 × 32 in two colours
+// for monochrome displays.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *image : {"fuelcalc-32-16c", "fuelcalc-16-16c", "fuelcalc-32-2c"})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(image)));
+    return icon;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
+    : QWidget(parent),
+      m_clock(clock),
+      m_timer(new QTimer(this))
+{
+    setUpWindow();
+    createControls();
+    applyColours();
+    addCopyMenu();
+    applyTabOrder();
+    connectEvents();
+    calc::onLoad(m_view, m_clock);
+    centreOnScreen();
+    m_view.option(calc::Option::RealTime)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::setUpWindow()
+{
+    const form::WindowDesign &design = form::window();
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(fromUtf8(design.title));
+    setWindowIcon(programIcon());
+    // No maximise button: the window has one size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(pixelsOf({0, 0, design.clientWidth, design.clientHeight}).size());
+    setFont(windowFont());
+}
+
+void FrmMain::createControls()
+{
+    for (const form::Control &control : form::controls()) {
+        QWidget *widget = createControl(control);
+        if (!widget)
+            continue;
+        widget->setObjectName(fromUtf8(control.name));
+        if (!control.look.fitsCaption)
+            widget->setGeometry(pixelsOf(control.place));
+        else
+            widget->move(pixelsOf(control.place).topLeft());
+        m_controls.emplace(control.name, widget);
+        m_view.bind(control, widget);
+    }
+}
+
+QWidget *FrmMain::createControl(const form::Control &control)
+{
+    QWidget *parent = container(control);
+    switch (control.kind) {
+    case form::Kind::Frame:
+        return frame(control, parent);
+    case form::Kind::Label: {
+        QLabel *caption = label(control, parent);
+        // Labels lie beneath the fields: the rate boxes sit on the rates caption's spaces.
+        caption->lower();
+        return caption;
+    }
+    case form::Kind::TextBox:
+        return textBox(control, parent);
+    case form::Kind::Button:
+        return button(control, parent);
+    case form::Kind::CheckBox:
+        return checkBox(control, parent);
+    case form::Kind::Timer:
+        m_timer->setObjectName(fromUtf8(control.name));
+        m_timer->setInterval(form::window().timerIntervalMs);
+        m_view.bindTimer(m_timer);
+        return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget *FrmMain::container(const form::Control &control)
+{
+    if (control.container.empty())
+        return this;
+    return m_controls.at(control.container);
+}
+
+// The designed colours on the system's light window; on a dark one, the same hues made
+// readable, and a fixed background gets a text colour that reads on it.
+void FrmMain::applyColours()
+{
+    for (const form::Control &control : form::controls()) {
+        const form::Look &look = control.look;
+        if (!look.text && !look.background)
+            continue;
+        QWidget *widget = m_controls.at(control.name);
+        if (look.background) {
+            widget->setAutoFillBackground(true);
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, toQColor(*look.background));
+            widget->setPalette(palette);
+        }
+        // The window's own palette is the one already changed when a theme changes.
+        const form::Rgb background =
+            look.background ? *look.background : toRgb(palette().color(QPalette::Window));
+        const form::Rgb text =
+            look.text ? form::textColourOn(*look.text, background) : form::plainTextOn(background);
+        setTextColour(widget, toQColor(text));
+    }
+}
+
+void FrmMain::changeEvent(QEvent *event)
+{
+    // A new desktop theme reaches the window as a change of its palette.
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
+}
+
+// The officer copies the figures into the log. The menu opens over the status group, and from
+// the keyboard (the menu key, Shift+F10) on the button and the check boxes, which have no menu
+// of their own; the text fields keep their editing menu.
+void FrmMain::addCopyMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("copyMenu"));
+    QAction *copy = menu->addAction(QString::fromUtf8(calc::copyResultsAction));
+    connect(copy, &QAction::triggered, this, &FrmMain::copyResults);
+
+    QWidget *status = m_controls.at(form::controlFor(calc::ResultLabel::MainAmount).container);
+    std::vector<QWidget *> owners{status};
+    for (const form::Control &control : form::controls()) {
+        if (control.kind == form::Kind::Button || control.kind == form::Kind::CheckBox)
+            owners.push_back(m_controls.at(control.name));
+    }
+    for (QWidget *owner : owners) {
+        owner->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(owner, &QWidget::customContextMenuRequested, menu,
+                [menu, owner](const QPoint &at) { menu->popup(owner->mapToGlobal(at)); });
+        if (owner != status)
+            owner->installEventFilter(new MenuKeys(menu, owner));
+    }
+}
+
+void FrmMain::copyResults() const
+{
+    QApplication::clipboard()->setText(QString::fromStdString(calc::resultsForClipboard(m_view)));
+}
+
+void FrmMain::applyTabOrder()
+{
+    const auto order = form::tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(m_controls.at(order[i - 1]->name), m_controls.at(order[i]->name));
+}
+
+void FrmMain::connectEvents()
+{
+    connect(m_view.calculateButton(), &QPushButton::clicked, this,
+            [this] { calc::onCalculateClicked(m_view); });
+    connect(m_view.option(calc::Option::RealTime), &QCheckBox::toggled, this,
+            [this] { calc::onRealTimeToggled(m_view); });
+    connect(m_timer, &QTimer::timeout, this, [this] { calc::onTimerTick(m_view, m_clock); });
+}
+
+void FrmMain::centreOnScreen()
+{
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+}
+
+} // namespace fuel::qt
