@@ -166,4 +166,5 @@ int wmain(int argc, wchar_t *argv[])
     const double size = kibibytesOf(programs[0]);
     bench::printRow("size of fuelcalc.exe", bench::format("%.0f KiB", size), "< 1 MiB",
                     size < 1024.0);
+    return 0;
 }
