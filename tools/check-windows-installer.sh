@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows installer (tools/build-windows.sh), then, under Wine in a fresh prefix of
-# its own: installs it silently, starts the installed program through its Start-menu shortcut
-# and waits for its window, closes it, and uninstalls silently; after each step it checks the
-# files, the shortcut and the "Apps and features" entry. Runs on a virtual display of its own
-# when there is none.
+# its own: starts fuelcalc.exe alone from an empty folder, as from a USB stick; installs silently,
+# starts the installed program through its Start-menu shortcut and waits for its window, closes
+# it, and uninstalls silently; after each step it checks the files, the shortcut and the "Apps
+# and features" entry. Runs on a virtual display of its own when there is none.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 export FUEL_WINEPREFIX=$FUEL_BUILD_WINDOWS/wine-installer-check
@@ -70,10 +70,38 @@ fail() {
     false
 }
 
+# Waits for the program's window to be shown, then closes it and waits for the program to end.
+show_and_close() {
+    local window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) &&
+            [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "no window titled $title within 20 s"
+    wine taskkill /IM fuelcalc.exe >/dev/null 2>&1
+    timeout 10 wineserver -w || fail "fuelcalc.exe still runs 10 s after its window was closed"
+}
+
 installers=("$FUEL_BUILD_WINDOWS"/fuelcalc-*-win64.exe)
 installer=${installers[0]}
 install_dir=$(windows_folder LOCALAPPDATA)/Programs/fuelcalc
 shortcut=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs/船舶主副机油耗计算器.lnk
+
+begin "fuelcalc.exe alone, in an empty folder and not installed, shows its window"
+stick=$FUEL_WINEPREFIX/drive_c/stick
+mkdir "$stick"
+cp "$FUEL_BUILD_WINDOWS/fuelcalc.exe" "$stick/"
+wine "$stick/fuelcalc.exe" &
+show_and_close
+pass
+
+begin "neither the installer nor the program asks for administrator rights"
+for program in "$installer" "$FUEL_BUILD_WINDOWS/fuelcalc.exe"; do
+    grep -qaE 'requestedExecutionLevel level="asInvoker"' "$program" ||
+        fail "$(basename "$program") does not run as the user who starts it"
+done
+pass
 
 begin "$(basename "$installer") /S installs without asking, for this user only"
 wine "$installer" /S
@@ -93,19 +121,9 @@ if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuel
 fi
 pass
 
-begin "the Start-menu shortcut starts the program, which shows its window"
+begin "the Start-menu shortcut starts the installed program, which shows its window and ends when it is closed"
 wine start /unix "$shortcut"
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || fail "no window titled $title within 20 s"
-pass
-
-begin "the program ends when its window is closed"
-wine taskkill /IM fuelcalc.exe >/dev/null 2>&1
-timeout 10 wineserver -w || fail "fuelcalc.exe still runs 10 s after its window was closed"
+show_and_close
 pass
 
 begin "the uninstaller /S removes the program, the shortcut and the entry"

@@ -64,5 +64,6 @@ fuel_wine_on_display() {
     fi
 }
 
-# FUEL_WINEPREFIX chooses another prefix, such as the installer check's fresh one.
-fuel_wine_prefix "${FUEL_WINEPREFIX:-$FUEL_BUILD_WINDOWS/wine}"
+# The one that the Windows tests name in CTest (tests/win32), so that sourcing this before ctest
+# gives them the settings above; FUEL_WINEPREFIX chooses another, such as the installer check's.
+fuel_wine_prefix "${FUEL_WINEPREFIX:-$FUEL_BUILD_WINDOWS/wineprefix}"
