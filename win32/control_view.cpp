@@ -63,6 +63,7 @@ void ControlView::setCalculateEnabled(bool enabled)
 
 void ControlView::setTimerRunning(bool running)
 {
+    m_timerRunning = running;
     if (running)
         SetTimer(m_window, m_timerId, static_cast<UINT>(form::window().timerIntervalMs), nullptr);
     else

@@ -27,11 +27,15 @@ public:
     void focus(calc::Field field) override;
     void showError(const std::string &message) override;
 
+    // A WM_TIMER posted before the timer was killed may still arrive: it is no tick.
+    bool isTimerRunning() const { return m_timerRunning; }
+
 private:
     template <class Role> HWND child(Role role) const;
 
     HWND m_window;
     UINT_PTR m_timerId;
+    bool m_timerRunning = false;
 };
 
 } // namespace fuel::win32

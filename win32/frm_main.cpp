@@ -138,7 +138,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == timerId())
+        if (wParam == timerId() && m_view->isTimerRunning())
             calc::onTimerTick(*m_view, m_clock);
         return 0;
     case WM_CTLCOLORSTATIC:
