@@ -94,6 +94,7 @@ mkdir "$stick"
 cp "$FUEL_BUILD_WINDOWS/fuelcalc.exe" "$stick/"
 wine "$stick/fuelcalc.exe" &
 show_and_close
+[ "$(ls -A "$stick")" = fuelcalc.exe ] || fail "fuelcalc.exe left files beside itself: $(ls -A "$stick")"
 pass
 
 begin "neither the installer nor the program asks for administrator rights"
@@ -114,8 +115,9 @@ cmp "$install_dir/fuelcalc.exe" "$FUEL_BUILD_WINDOWS/fuelcalc.exe" ||
 entry=$(uninstall_entry)
 echo "$entry" | grep -E '^"(DisplayName|DisplayVersion|UninstallString)"'
 grep -qxF '"DisplayName"="船舶主副机油耗计算器"' <<<"$entry" || fail "no uninstall entry named 船舶主副机油耗计算器"
-grep -qF '"UninstallString"="\"C:\\users\\' <<<"$entry" ||
-    fail "the uninstall entry does not run the uninstaller in the user's folder"
+uninstaller=$(sed -n 's/^"UninstallString"="\\"\(.*\)\\""$/\1/p' <<<"$entry" | sed 's/\\\\/\\/g')
+[ "$(winepath -u "$uninstaller")" = "$install_dir/uninstall.exe" ] ||
+    fail "the uninstall entry runs '$uninstaller', not the uninstaller in $install_dir"
 if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuelcalc' >/dev/null 2>&1; then
     fail "the installer wrote an entry for all users"
 fi
@@ -126,8 +128,8 @@ wine start /unix "$shortcut"
 show_and_close
 pass
 
-begin "the uninstaller /S removes the program, the shortcut and the entry"
-wine "$install_dir/uninstall.exe" /S
+begin "the entry's uninstaller, with /S, removes the program, the shortcut and the entry"
+wine "$uninstaller" /S
 # The uninstaller runs on as a copy of itself, so that it can delete its own file.
 wineserver -w
 [ ! -e "$install_dir" ] || fail "$install_dir is still there: $(ls -A "$install_dir")"
