@@ -14,7 +14,17 @@ source "$FUEL_ROOT/tools/wine-env.sh"
 output=$FUEL_ROOT/docs/window-windows.png
 title="Oradel - Lirra工作专版"
 
-openbox >/dev/null 2>&1 &
+# Openbox draws a maximise button even on a window whose hints forbid it, as Wine's do for a
+# window without WS_MAXIMIZEBOX; Windows draws none, so the title bar keeps only minimise and
+# close (icon, label, iconify, close).
+openbox_config=$FUEL_BUILD_WINDOWS/openbox-rc.xml
+cat >"$openbox_config" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme><titleLayout>NLIC</titleLayout></theme>
+</openbox_config>
+XML
+openbox --config-file "$openbox_config" >/dev/null 2>&1 &
 openbox_pid=$!
 trap 'wineserver -k 2>/dev/null || true; kill "$openbox_pid" 2>/dev/null || true' EXIT
 
