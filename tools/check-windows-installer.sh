@@ -79,7 +79,7 @@ show_and_close() {
         sleep 0.2
     done
     [ -n "$window" ] || fail "no window titled $title within 20 s"
-    wine taskkill /IM fuelcalc.exe >/dev/null 2>&1
+    wine taskkill /IM fuelcalc.exe >/dev/null 2>&1 || fail "could not close fuelcalc.exe's window"
     timeout 10 wineserver -w || fail "fuelcalc.exe still runs 10 s after its window was closed"
 }
 

@@ -45,7 +45,8 @@ fuel_wine_prefix() {
     if cmp -s "$wanted.new" "$wanted"; then
         rm "$wanted.new"
     else
-        wine regedit /S "$(winepath -w "$wanted.new")" >/dev/null 2>&1
+        wine regedit /S "$(winepath -w "$wanted.new")" >/dev/null 2>&1 ||
+            { echo "regedit could not apply $wanted.new"; return 1; }
         mv "$wanted.new" "$wanted"
     fi
     wineserver -w
