@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest; exits with the tests' result.
+# Builds both front-ends and runs every test through CTest: the Linux program natively, the
+# Windows program under Wine; exits with the tests' result.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 fuel_build "$FUEL_BUILD"
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
+
+# The Windows program, cross-built, its window driven under Wine on a virtual display, then its
+# installer installed, started and removed in a fresh prefix.
+bash "$FUEL_ROOT/tools/build-windows.sh"
+(
+    source "$FUEL_ROOT/tools/wine-env.sh"
+    fuel_wine_on_display ctest --test-dir "$FUEL_BUILD_WINDOWS" --output-on-failure
+)
+bash "$FUEL_ROOT/tools/check-windows-installer.sh"
 
 # The package check installs and removes a package with apt, so it runs only as root, as CI does.
 if [ "$(id -u)" -eq 0 ]; then
