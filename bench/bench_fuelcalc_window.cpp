@@ -3,16 +3,15 @@
 
 #include "exit_when_exposed.h"
 
+#include "qt/application.h"
 #include "qt/frm_main.h"
-#include "qt/qt_translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("fuelcalc"));
-    fuel::qt::installChineseQtTexts();
+    fuel::qt::setUpApplication();
 
     const fuel::runtime::SystemClock clock;
     fuel::qt::FrmMain window(clock);

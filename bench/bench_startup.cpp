@@ -130,9 +130,9 @@ int main(int argc, char *argv[])
                                   platform, runs),
                     bench::format("%.1f ms / %.1f ms = %.2f", program.milliseconds,
                                   bare.milliseconds, timeRatio),
-                    "ratio ≤ 1.15", timeRatio <= 1.15);
+                    "ratio ≤ 1.10", timeRatio <= 1.10);
     bench::printRow(bench::format("peak resident memory, %s: fuelcalc / bare Qt window", platform),
                     bench::format("%.1f MiB / %.1f MiB = %.2f", program.peakResidentMiB,
                                   bare.peakResidentMiB, memoryRatio),
-                    "ratio ≤ 1.10", memoryRatio <= 1.10);
+                    "ratio ≤ 1.08", memoryRatio <= 1.08);
 }

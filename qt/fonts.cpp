@@ -2,19 +2,43 @@
 
 #include "form/design.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace fuel::qt {
 
+namespace {
+
+// Each designed family the machine lacks would cost a fontconfig fallback search every time a
+// font of the chain is resolved, so the chain is walked once, against the list of installed
+// families. Not QFontDatabase::hasFamily: it runs fontconfig's substitution rules for every name.
+QString findInstalledFamily()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const std::string_view family : form::window().fontFamilies) {
+        const QString name =
+            QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+        if (installed.contains(name, Qt::CaseInsensitive))
+            return name;
+    }
+    return {};
+}
+
+const QString &installedFamily()
+{
+    static const QString family = findInstalledFamily();
+    return family;
+}
+
+} // namespace
+
 QFont windowFont()
 {
-    const form::WindowDesign &design = form::window();
-    QStringList families;
-    for (const std::string_view family : design.fontFamilies)
-        families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
     QFont font;
-    font.setFamilies(families);
-    font.setPointSize(design.fontPoints);
+    // With none of the designed families installed, the platform's default face stands in.
+    if (const QString &family = installedFamily(); !family.isEmpty())
+        font.setFamily(family);
+    font.setPointSize(form::window().fontPoints);
     return font;
 }
 

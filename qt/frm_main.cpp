@@ -3,6 +3,7 @@
 #include "caption_frame.h"
 #include "filtered_line_edit.h"
 #include "fonts.h"
+#include "program_icon.h"
 #include "stacked_caption_button.h"
 
 #include "calc/events.h"
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -133,16 +133,6 @@ private:
 
     QMenu *const m_menu;
 };
-
-// The designed images: 32 × 32 in 16 colours, 16 × 16 in 16 colours, and 32 × 32 in two colours
-// for monochrome displays.
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const char *image : {"fuelcalc-32-16c", "fuelcalc-16-16c", "fuelcalc-32-2c"})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(image)));
-    return icon;
-}
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
