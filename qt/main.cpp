@@ -1,10 +1,25 @@
 #include "application.h"
 #include "frm_main.h"
 
+#include "runtime/command_line.h"
+
 #include <QApplication>
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const fuel::runtime::CommandLineReply reply =
+        fuel::runtime::replyToCommandLine(arguments, FUEL_VERSION);
+    if (!reply.opensWindow) {
+        std::fputs(reply.standardOutput.c_str(), stdout);
+        std::fputs(reply.standardError.c_str(), stderr);
+        return reply.exitStatus;
+    }
+
     QApplication application(argc, argv);
     fuel::qt::setUpApplication();
 

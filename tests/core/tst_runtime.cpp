@@ -1,12 +1,16 @@
+#include "runtime/command_line.h"
 #include "runtime/date_time.h"
 #include "runtime/integer_text.h"
 #include "runtime/number_text.h"
 #include "runtime/text.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 using namespace fuel::runtime;
 
@@ -52,6 +56,8 @@ private Q_SLOTS:
     void numberToText();
     void utf16Length_data();
     void utf16Length();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestRuntime::integerText_data()
@@ -308,6 +314,65 @@ void TestRuntime::utf16Length()
 {
     QFETCH(QString, text);
     QCOMPARE(fuel::runtime::utf16Length(text.toStdString()), static_cast<std::size_t>(text.size()));
+}
+
+// The output and the error are patterns, matched in whole: the help names both options.
+void TestRuntime::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("opensWindow");
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<QString>("standardOutput");
+    QTest::addColumn<QString>("standardError");
+    const QString none;
+    const QString version = QStringLiteral("fuelcalc 1\\.2\\.3\n");
+    const QString usage = QStringLiteral("Usage: fuelcalc \\[--help \\| --version\\]\n"
+                                         "(.+\n)+\n  --help +\\S.*\n  --version +\\S.*\n");
+    const auto unknown = [](const char *option) {
+        return QStringLiteral("fuelcalc: unknown option '%1' \\(see fuelcalc --help\\)\n")
+            .arg(QRegularExpression::escape(QLatin1String(option)));
+    };
+    QTest::newRow("none") << QStringList{} << true << 0 << none << none;
+    QTest::newRow("a word is not read") << QStringList{"log.txt"} << true << 0 << none << none;
+    QTest::newRow("help") << QStringList{"--help"} << false << 0 << usage << none;
+    QTest::newRow("version") << QStringList{"--version"} << false << 0 << version << none;
+    QTest::newRow("version after a word")
+        << QStringList{"x", "--version"} << false << 0 << version << none;
+    QTest::newRow("the first option decides")
+        << QStringList{"--version", "--bogus"} << false << 0 << version << none;
+    QTest::newRow("unknown before help")
+        << QStringList{"--bogus", "--help"} << false << 2 << none << unknown("--bogus");
+    QTest::newRow("unknown") << QStringList{"--bogus"} << false << 2 << none << unknown("--bogus");
+    QTest::newRow("short help") << QStringList{"-h"} << false << 2 << none << unknown("-h");
+    QTest::newRow("help with a value")
+        << QStringList{"--help=all"} << false << 2 << none << unknown("--help=all");
+    QTest::newRow("Qt's -platform")
+        << QStringList{"-platform", "xcb"} << false << 2 << none << unknown("-platform");
+    QTest::newRow("lone hyphen") << QStringList{"-"} << false << 2 << none << unknown("-");
+    QTest::newRow("double hyphen") << QStringList{"--"} << false << 2 << none << unknown("--");
+}
+
+void TestRuntime::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, opensWindow);
+    QFETCH(int, exitStatus);
+    QFETCH(QString, standardOutput);
+    QFETCH(QString, standardError);
+    std::vector<std::string> texts;
+    for (const QString &argument : arguments)
+        texts.push_back(argument.toStdString());
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const CommandLineReply reply = replyToCommandLine(views, "1.2.3");
+    QCOMPARE(reply.opensWindow, opensWindow);
+    QCOMPARE(reply.exitStatus, exitStatus);
+    const auto matchesWhole = [](const std::string &text, const QString &pattern) {
+        return QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+            .match(QString::fromStdString(text))
+            .hasMatch();
+    };
+    QVERIFY2(matchesWhole(reply.standardOutput, standardOutput), reply.standardOutput.c_str());
+    QVERIFY2(matchesWhole(reply.standardError, standardError), reply.standardError.c_str());
 }
 
 QTEST_GUILESS_MAIN(TestRuntime)
