@@ -148,7 +148,7 @@ void TestWindow::windowIsFixedAndTitled()
     QVERIFY(!m_window->windowIcon().isNull());
     QCOMPARE(m_window->windowIcon().availableSizes().size(), 3);
     for (const int side : {16, 32})
-        QCOMPARE(m_window->windowIcon().pixmap(side).size(), QSize(side, side));
+        QCOMPARE(m_window->windowIcon().pixmap(side).deviceIndependentSize(), QSizeF(side, side));
     QVERIFY(!child<QCheckBox>("Check1")->isChecked());
     QVERIFY(child<QCheckBox>("Check2")->isChecked());
     const auto *timer = child<QTimer>("Timer1");
