@@ -13,6 +13,7 @@ fuel_packages=(
     fonts-arphic-uming qt6-translations-l10n
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
+    openbox xdotool x11-utils
 )
 
 # What the Windows build adds, for tools/build-windows.sh and the scripts that run its programs:
