@@ -10,6 +10,7 @@
 #include "calc/messages.h"
 #include "form/contrast.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -134,6 +135,15 @@ private:
     QMenu *const m_menu;
 };
 
+// Qt announces a top-level QWidget as a plain client area; this one is the program's window,
+// which screen readers expect as a frame.
+QAccessibleInterface *windowAsFrame(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(FrmMain::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -161,6 +171,8 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
 
 void FrmMain::setUpWindow()
 {
+    static const bool framed = (QAccessible::installFactory(windowAsFrame), true);
+    Q_UNUSED(framed)
     const form::WindowDesign &design = form::window();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(fromUtf8(design.title));
@@ -197,8 +209,11 @@ QWidget *FrmMain::createControl(const form::Control &control)
         return frame(control, parent);
     case form::Kind::Label: {
         QLabel *caption = label(control, parent);
-        // Labels lie beneath the fields: the rate boxes sit on the rates caption's spaces.
-        caption->lower();
+        // A label lies beneath the fields set into it (the rate boxes sit on the rates
+        // caption's spaces): just beneath, so that a screen reader, which follows the stacking
+        // order, still meets each label in its row, before those fields.
+        if (QWidget *field = firstFieldOver(control))
+            caption->stackUnder(field);
         return caption;
     }
     case form::Kind::TextBox:
@@ -212,6 +227,19 @@ QWidget *FrmMain::createControl(const form::Control &control)
         m_timer->setInterval(form::window().timerIntervalMs);
         m_view.bindTimer(m_timer);
         return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget *FrmMain::firstFieldOver(const form::Control &label) const
+{
+    const QRect place = pixelsOf(label.place);
+    for (const form::Control &control : form::controls()) {
+        if (control.kind != form::Kind::TextBox || control.container != label.container ||
+            !pixelsOf(control.place).intersects(place))
+            continue;
+        if (const auto made = m_controls.find(control.name); made != m_controls.end())
+            return made->second;
     }
     return nullptr;
 }
