@@ -80,7 +80,10 @@ QLabel *label(const form::Control &control, QWidget *parent)
     else
         label->setText(text);
     // Listeners hear the rates caption without the runs of spaces that the two boxes cover.
-    label->setAccessibleName(text.simplified());
+    // Every other label is heard as it reads, so a result is heard as it changes: a name set
+    // here would stay the design-time caption.
+    if (const QString heard = text.simplified(); heard != text)
+        label->setAccessibleName(heard);
     return label;
 }
 

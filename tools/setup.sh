@@ -14,6 +14,7 @@ fuel_packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
     openbox xdotool x11-utils
+    at-spi2-core dbus-daemon python3-pyatspi
 )
 
 # What the Windows build adds, for tools/build-windows.sh and the scripts that run its programs:

@@ -86,6 +86,7 @@ private Q_SLOTS:
     void grabIsTheDrawingScaled();
     void accessibleNames_data();
     void accessibleNames();
+    void resultsHeardAsShown();
     void copyResults_data();
     void copyResults();
     void fieldsKeepTheirEditingMenu();
@@ -390,6 +391,25 @@ void TestWindow::accessibleNames()
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+// A screen reader hears the window as a frame, and each result as it now reads, in one phrase.
+void TestWindow::resultsHeardAsShown()
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Oradel - Lirra工作专版"));
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    const std::pair<const char *, const char *> heard[] = {{"Label1", "主机用油量：617.500 公斤"},
+                                                           {"Label2", "副机用油量：142.5 公斤"},
+                                                           {"Label5", "日差：0天"},
+                                                           {"Label3", "总共用油量：760 公斤"},
+                                                           {"Label4", "时差：09时30分"}};
+    for (const auto &[name, spoken] : heard) {
+        QCOMPARE(QAccessible::queryAccessibleInterface(child(name))->text(QAccessible::Name),
+                 QString::fromUtf8(spoken));
+    }
 }
 
 // The menu that "复制" is on, as it opens over the widget: by the mouse, or from the keyboard.
