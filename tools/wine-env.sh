@@ -14,7 +14,10 @@ export WINEARCH=win64
 fuel_wine_song_font="AR PL UMing CN"
 
 # fuel_wine_registry DPI: the settings, as a version 5 .reg file. The crash dialog goes, as it would
-# wait for a click that never comes on a virtual display.
+# wait for a click that never comes on a virtual display. Wine draws the windows' own frames and
+# leaves them unmanaged: a managed window that hides (a closed message box or window) waits two
+# seconds for a window manager's answer that no virtual display gives, and the screenshot shows the
+# title bar the window asks for, not a window manager's.
 fuel_wine_registry() {
     local family
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
@@ -26,6 +29,7 @@ fuel_wine_registry() {
     printf '\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
     printf '"LogPixels"=dword:%08x\r\n' "$1"
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
 }
 
 # fuel_wine_prefix DIR [DPI]: makes DIR the Wine prefix of what follows, creating it if it is not

@@ -1,9 +1,11 @@
 #pragma once
 
 // A small table-driven runner: named tests, checks that report and go on, the row in hand
-// printed beside every failure, and the number of failures as the exit code.
+// printed beside every failure, the time each test took (under Wine a slow one shows where the
+// suite's minutes go), and the number of failures as the exit code.
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <span>
 #include <sstream>
@@ -34,8 +36,7 @@ inline bool check(bool passed, const char *what, const char *file, int line,
 {
     if (!passed) {
         ++failures;
-        std::printf("FAIL %s:%d [%s] %s%s\n", file, line, currentRow.c_str(), what,
-                    detail.c_str());
+        std::printf("FAIL %s:%d [%s] %s%s\n", file, line, currentRow.c_str(), what, detail.c_str());
     }
     return passed;
 }
@@ -76,8 +77,13 @@ inline int runTests(std::span<const Test> tests)
 {
     for (const Test &test : tests) {
         const int before = failures;
+        const auto start = std::chrono::steady_clock::now();
         test.run();
-        std::printf("%s %s\n", failures == before ? "PASS" : "FAIL", test.name);
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+        std::printf("%s %s (%lld ms)\n", failures == before ? "PASS" : "FAIL", test.name,
+                    static_cast<long long>(took.count()));
+        std::fflush(stdout);
     }
     std::printf("%d failure(s)\n", failures);
     return failures == 0 ? 0 : 1;
@@ -86,5 +92,5 @@ inline int runTests(std::span<const Test> tests)
 } // namespace fuel::testing
 
 #define CHECK(condition) ::fuel::testing::check((condition), #condition, __FILE__, __LINE__)
-#define CHECK_EQ(actual, expected)                                                             \
+#define CHECK_EQ(actual, expected)                                                                 \
     ::fuel::testing::checkEqual((actual), (expected), #actual, __FILE__, __LINE__)

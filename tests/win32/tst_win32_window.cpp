@@ -155,9 +155,9 @@ void placesAfterMovingTo144Dpi()
         RECT inWindow;
     };
     constexpr Place places[] = {
-        {"Frame(0)", {12, 12, 542, 218}},       {"TxtStartDate1", {132, 48, 290, 75}},
-        {"Command1", {480, 48, 518, 112}},     {"Text1", {132, 137, 182, 164}},
-        {"Check1", {392, 188, 538, 214}},      {"Frame(1)", {12, 228, 542, 398}},
+        {"Frame(0)", {12, 12, 542, 218}},  {"TxtStartDate1", {132, 48, 290, 75}},
+        {"Command1", {480, 48, 518, 112}}, {"Text1", {132, 137, 182, 164}},
+        {"Check1", {392, 188, 538, 214}},  {"Frame(1)", {12, 228, 542, 398}},
         {"Label(0)", {0, 408, 554, 434}},
     };
     for (const Place &place : places) {
@@ -168,7 +168,8 @@ void placesAfterMovingTo144Dpi()
     CHECK_EQ(fontOf(window.control("Text1")).lfHeight, -18L);
     const RECT caption = placeOf(window, "Label(1)");
     CHECK_EQ(caption.right - caption.left, 423L);
-    CHECK_EQ(caption.bottom - caption.top, static_cast<LONG>(lineHeight(window.control("Label(1)"))));
+    CHECK_EQ(caption.bottom - caption.top,
+             static_cast<LONG>(lineHeight(window.control("Label(1)"))));
 }
 
 void designedFontsAndColours()
@@ -180,10 +181,14 @@ void designedFontsAndColours()
         COLORREF text;
     };
     constexpr Case cases[] = {
-        {"Label1", FW_BOLD, RGB(0, 0, 255)},   {"Label2", FW_BOLD, RGB(0, 128, 0)},
-        {"Label3", FW_BOLD, RGB(192, 0, 0)},   {"Label4", FW_BOLD, RGB(255, 128, 0)},
-        {"Label5", FW_BOLD, RGB(255, 128, 0)}, {"Label(2)", FW_NORMAL, 0},
-        {"Text1", FW_NORMAL, 0},               {"Check1", FW_NORMAL, 0},
+        {"Label1", FW_BOLD, RGB(0, 0, 255)},
+        {"Label2", FW_BOLD, RGB(0, 128, 0)},
+        {"Label3", FW_BOLD, RGB(192, 0, 0)},
+        {"Label4", FW_BOLD, RGB(255, 128, 0)},
+        {"Label5", FW_BOLD, RGB(255, 128, 0)},
+        {"Label(2)", FW_NORMAL, 0},
+        {"Text1", FW_NORMAL, 0},
+        {"Check1", FW_NORMAL, 0},
     };
     for (const Case &c : cases) {
         const Row row(c.name);
@@ -243,8 +248,10 @@ void rateBoxesCoverNoCaptionCharacter()
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == L' ')
             continue;
-        const int left = label.left + textWidth(captionLabel, std::wstring_view(caption).substr(0, i));
-        const int right = label.left + textWidth(captionLabel, std::wstring_view(caption).substr(0, i + 1));
+        const int left =
+            label.left + textWidth(captionLabel, std::wstring_view(caption).substr(0, i));
+        const int right =
+            label.left + textWidth(captionLabel, std::wstring_view(caption).substr(0, i + 1));
         for (const RECT &box : boxes) {
             const Row row(win32::toUtf8(caption.substr(i, 1)));
             CHECK(right <= box.left || left >= box.right);
@@ -301,7 +308,8 @@ void editingShortcutsStillWork()
     window.holdKey(VK_CONTROL, false);
     CHECK_EQ(window.text("Text1"), std::string("42"));
     const Row row("the same code without Ctrl is typed, and refused");
-    window.type("Text1", "\x16" "7");
+    window.type("Text1", "\x16"
+                         "7");
     CHECK_EQ(window.text("Text1"), std::string("7"));
 }
 
@@ -426,9 +434,8 @@ void realTimeStartChecks()
         CHECK_EQ(window.isEnabled("TxtStartTime1"), !c.starts);
         CHECK_EQ(window.isEnabled("Command1"), !c.starts);
         const std::vector<std::string> none;
-        CHECK_EQ(window.messages(), c.starts ? none
-                                             : std::vector<std::string>{
-                                                   fuel::calc::startFieldsFormatMessage});
+        CHECK_EQ(window.messages(),
+                 c.starts ? none : std::vector<std::string>{fuel::calc::startFieldsFormatMessage});
     }
 }
 
@@ -491,7 +498,8 @@ std::wstring clipboardText()
     return text;
 }
 
-// Picks the first item of the menu that has just opened, as the keyboard would.
+// Picks the first item of the menu that has just opened, as the keyboard would. The menu's own
+// loop is the first to read the queue after the timer is set, so the shortest timer finds it open.
 void CALLBACK chooseFirstMenuItem(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
@@ -529,7 +537,7 @@ void copyResults()
     for (const Case &c : cases) {
         const Row row(c.row);
         win32::putOnClipboard(window.handle(), L"before");
-        const UINT_PTR timer = SetTimer(nullptr, 0, 200, chooseFirstMenuItem);
+        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, chooseFirstMenuItem);
         SendMessageW(window.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c.source),
                      c.position);
         KillTimer(nullptr, timer);
@@ -537,7 +545,8 @@ void copyResults()
     }
 }
 
-std::wstring accessible(HWND field, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR *))
+std::wstring accessible(HWND field,
+                        HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR *))
 {
     IAccessible *object = nullptr;
     std::wstring text;
