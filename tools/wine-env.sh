@@ -9,6 +9,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
+# The host's fonts unsmoothed, as Windows draws SimSun at 9 pt (wine-fonts.conf says why).
+export FONTCONFIG_FILE=$FUEL_ROOT/tools/wine-fonts.conf
+
 # The Song font of fonts-arphic-uming has the metrics the window is drawn for (each CJK
 # character 12 px, each ASCII one 6 px at 9 pt and 96 dpi); Wine has no SimSun of its own.
 fuel_wine_song_font="AR PL UMing CN"

@@ -9,6 +9,9 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+#include <map>
+
 using fuel::testing::Row;
 using fuel::testing::WindowDriver;
 namespace cases = fuel::testing::cases;
@@ -207,6 +210,84 @@ void designedFontsAndColours()
     const LONG_PTR style = styleOf(window.control("Label(0)"));
     CHECK((style & SS_TYPEMASK) == SS_CENTER);
     CHECK(style & WS_BORDER);
+}
+
+// What a field shows on the screen: its background, the colour most of it has, and how dark the
+// darkest of its pixels is, a stroke of its text (the largest channel, 0 for black).
+struct ShownField {
+    COLORREF background;
+    int darkest;
+};
+
+ShownField shownField(HWND field)
+{
+    RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(field, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    const HDC screen = GetDC(field);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::map<COLORREF, int> counts;
+    int darkest = 255;
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    for (LONG i = 0; i < client.right * client.bottom; ++i) {
+        const COLORREF colour =
+            RGB(pixels[i] >> 16 & 0xFF, pixels[i] >> 8 & 0xFF, pixels[i] & 0xFF);
+        ++counts[colour];
+        darkest = std::min(darkest, static_cast<int>(std::max({GetRValue(colour), GetGValue(colour),
+                                                               GetBValue(colour)})));
+    }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(field, screen);
+    const auto most = std::ranges::max_element(
+        counts, [](const auto &a, const auto &b) { return a.second < b.second; });
+    return {most->first, darkest};
+}
+
+// An enabled field is drawn as one: dark text on the window colour; only the start fields that
+// real-time mode disables look disabled, and only then.
+void fieldsLookEnabledUnlessDisabled()
+{
+    WindowDriver window;
+    struct Case {
+        std::string_view row;
+        std::string_view field;
+        bool realTime;
+        bool looksEnabled;
+    };
+    constexpr Case cases[] = {
+        {"main rate", "Text1", false, true},
+        {"start date", "TxtStartDate1", false, true},
+        {"start time", "TxtStartTime1", false, true},
+        {"end time", "TxtStartTime2", false, true},
+        {"start date in real time", "TxtStartDate1", true, false},
+        {"start time in real time", "TxtStartTime1", true, false},
+        {"auxiliary rate in real time", "Text2", true, true},
+        {"end date in real time", "TxtStartDate2", true, true},
+    };
+    // Text no darker than this is the grey of a disabled field's, not a stroke of window text.
+    constexpr int darkestOfGreyText = 0x40;
+    for (const Case &c : cases) {
+        const Row row(c.row);
+        if (window.isTicked("Check1") != c.realTime)
+            window.click("Check1");
+        const ShownField shown = shownField(window.control(c.field));
+        CHECK_EQ(shown.background == GetSysColor(COLOR_WINDOW), c.looksEnabled);
+        CHECK_EQ(shown.darkest <= darkestOfGreyText, c.looksEnabled);
+    }
 }
 
 void calculateButtonKeepsOneWord()
@@ -603,6 +684,7 @@ constexpr fuel::testing::Test tests[] = {
     {"placesAt96Dpi", placesAt96Dpi},
     {"placesAfterMovingTo144Dpi", placesAfterMovingTo144Dpi},
     {"designedFontsAndColours", designedFontsAndColours},
+    {"fieldsLookEnabledUnlessDisabled", fieldsLookEnabledUnlessDisabled},
     {"calculateButtonKeepsOneWord", calculateButtonKeepsOneWord},
     {"stackingOrder", stackingOrder},
     {"rateBoxesCoverNoCaptionCharacter", rateBoxesCoverNoCaptionCharacter},
