@@ -19,11 +19,12 @@ fuel_packages=(
 
 # What the Windows build adds, for tools/build-windows.sh and the scripts that run its programs:
 # the cross-compiler, NSIS for the installer, a 64-bit-only Wine (the installer and the program
-# are both x86-64) and a window manager that draws the frame for screenshots.
+# are both x86-64), Wine's own fonts (Marlett draws the title bar's minimise and close buttons,
+# which Wine draws itself) and xdotool, which finds the window for the screenshot and the checks.
 fuel_windows_packages=(
     g++-mingw-w64-x86-64-posix nsis
-    wine wine64
-    openbox xdotool
+    wine wine64 fonts-wine
+    xdotool
 )
 
 fuel_as_root() {

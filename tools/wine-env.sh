@@ -47,6 +47,10 @@ fuel_wine_prefix() {
         # wineboot reports that a 64-bit-only Wine has no 32-bit rundll32; nothing needs it.
         wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || { cat "$WINEPREFIX/wineboot.log"; return 1; }
     fi
+    # Wine draws the frame's minimise and close buttons in its own Marlett, which this Wine looks
+    # for beside a data folder it misplaces (/share/wine); the Windows folder of fonts has it found.
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [ -f "$fonts/marlett.ttf" ] || [ ! -f "$marlett" ] || cp "$marlett" "$fonts/"
     # regedit reads version 5 files as UTF-16 with a byte-order mark; the family 宋体 needs it.
     fuel_wine_registry "$dpi" | iconv -f UTF-8 -t UTF-16 >"$wanted.new"
     if cmp -s "$wanted.new" "$wanted"; then
