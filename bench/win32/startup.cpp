@@ -38,21 +38,32 @@ struct Search {
     HWND window;
 };
 
+// Enumeration callbacks are named functions: a lambda has the wrong calling convention on
+// 32-bit Windows.
+BOOL CALLBACK takeIfVisibleAndOwned(HWND window, LPARAM found)
+{
+    auto &search = *reinterpret_cast<Search *>(found);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process || !IsWindowVisible(window))
+        return TRUE;
+    search.window = window;
+    return FALSE;
+}
+
 HWND visibleWindowOf(DWORD process)
 {
     Search search{process, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto &search = *reinterpret_cast<Search *>(found);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != search.process || !IsWindowVisible(window))
-                return TRUE;
-            search.window = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(takeIfVisibleAndOwned, reinterpret_cast<LPARAM>(&search));
     return search.window;
+}
+
+BOOL CALLBACK stopAtUnpainted(HWND child, LPARAM allPainted)
+{
+    if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE))
+        return TRUE;
+    *reinterpret_cast<bool *>(allPainted) = false;
+    return FALSE;
 }
 
 bool painted(HWND window)
@@ -60,15 +71,7 @@ bool painted(HWND window)
     if (GetUpdateRect(window, nullptr, FALSE))
         return false;
     bool allPainted = true;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM result) -> BOOL {
-            if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE))
-                return TRUE;
-            *reinterpret_cast<bool *>(result) = false;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&allPainted));
+    EnumChildWindows(window, stopAtUnpainted, reinterpret_cast<LPARAM>(&allPainted));
     return allPainted;
 }
 
@@ -129,12 +132,14 @@ double kibibytesOf(const wchar_t *file)
 
 int wmain(int argc, wchar_t *argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: bench_startup_win32 RUNS PROGRAM BARE-WINDOW\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: bench_startup_win32 RUNS PROGRAM BARE-WINDOW SYSTEM\n");
         return 2;
     }
     const int runs = _wtoi(argv[1]);
     const wchar_t *programs[2] = {argv[2], argv[3]};
+    // Which Windows the prefix is, as the rows name it.
+    const std::string system = bench::format("%ls", argv[4]);
 
     // One unmeasured launch each, so that both find the system's DLLs and fonts in the cache.
     launch(programs[0]);
@@ -155,12 +160,13 @@ int wmain(int argc, wchar_t *argv[])
     const double peak[2] = {bench::median(peaks[0]), bench::median(peaks[1])};
     const double timeRatio = time[0] / time[1];
     const double memoryRatio = peak[0] / peak[1];
-    bench::printRow(bench::format("start-up until the window is painted, Wine: fuelcalc.exe / "
+    bench::printRow(bench::format("start-up until the window is painted, Wine, %s: fuelcalc.exe / "
                                   "bare Win32 window (medians of %d runs each)",
-                                  runs),
+                                  system.c_str(), runs),
                     bench::format("%.1f ms / %.1f ms = %.2f", time[0], time[1], timeRatio),
                     "ratio ≤ 1.10", timeRatio <= 1.10);
-    bench::printRow("peak working set, Wine: fuelcalc.exe / bare Win32 window",
+    bench::printRow(bench::format("peak working set, Wine, %s: fuelcalc.exe / bare Win32 window",
+                                  system.c_str()),
                     bench::format("%.1f MiB / %.1f MiB = %.2f", peak[0], peak[1], memoryRatio),
                     "ratio ≤ 1.10", memoryRatio <= 1.10);
     const double size = kibibytesOf(programs[0]);
