@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 dir=$FUEL_ROOT/build-bench
 runs=${FUEL_BENCH_RUNS:-15}
-fuel_build "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=ON >&2
+fuel_build bench >&2
 
 startup=("$dir/bench/bench_startup")
 programs=("$runs" "$dir/bench/bench_fuelcalc_window" "$dir/bench/bench_bare_window")
@@ -18,5 +18,4 @@ echo "|---|---|---|---|"
 "$dir/bench/bench_calculation"
 "$dir/bench/bench_week_at_sea"
 QT_QPA_PLATFORM=offscreen "${startup[@]}" offscreen "${programs[@]}"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
-    env QT_QPA_PLATFORM=xcb "${startup[@]}" Xvfb "${programs[@]}"
+xvfb-run "${fuel_xvfb_arguments[@]}" env QT_QPA_PLATFORM=xcb "${startup[@]}" Xvfb "${programs[@]}"

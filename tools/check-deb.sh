@@ -8,20 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 build=$FUEL_ROOT/build-deb
 log=$build/check-deb.log
 apt_log=$build/apt.log
-passed=()
-current=
 program_pid=
 installed_here=
-
-begin() {
-    current=$1
-    echo "== $current"
-}
-
-pass() {
-    passed+=("$current")
-    current=
-}
 
 apt_quiet() {
     fuel_as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$apt_log" 2>&1 ||
@@ -30,8 +18,7 @@ apt_quiet() {
 
 # A failed step must not leave the program running or the package behind, so that the next run
 # and the rest of the machine see what they saw before.
-finish() {
-    local status=$?
+clean_up() {
     if [ -n "$program_pid" ]; then
         kill "$program_pid" 2>/dev/null || true
         wait "$program_pid" 2>/dev/null || true
@@ -39,28 +26,14 @@ finish() {
     if [ -n "$installed_here" ] && fuel_is_installed fuelcalc; then
         apt_quiet remove fuelcalc || true
     fi
-    echo
-    echo "check-deb summary${deb:+ for $(basename "$deb")}:"
-    local step
-    for step in "${passed[@]}"; do
-        echo "  ok      $step"
-    done
-    local failed=0
-    if [ -n "$current" ] || [ "$status" -ne 0 ]; then
-        echo "  FAILED  ${current:-after the last step}"
-        failed=1
-        [ "$status" -ne 0 ] || status=1
-    fi
-    echo "check-deb: ${#passed[@]} passed, $failed failed"
-    exit "$status"
 }
-trap finish EXIT
+fuel_steps check-deb clean_up
 
 deb=
 mkdir -p "$build"
 : >"$log"
 
-begin "build the package (Release, with Debian's build flags)"
+fuel_step "build the package (Release, with Debian's build flags)"
 # dpkg-buildflags gives the flags Debian builds its own packages with (-O2, stack protector,
 # _FORTIFY_SOURCE, full RELRO), which lintian's hardening checks look for. Release adds only
 # NDEBUG, so that Debian's -O2 stands.
@@ -68,9 +41,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(cd "$FUEL_ROOT" && dpkg-buildflags --get CPPFLAGS) $(cd "$FUEL_ROOT" && dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(cd "$FUEL_ROOT" && dpkg-buildflags --get LDFLAGS)
 rm -f "$build"/fuelcalc_*.deb
-fuel_build "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+fuel_build deb -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
     -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >>"$log" 2>&1 ||
     { cat "$log"; false; }
 (cd "$build" && cpack -G DEB >>"$log" 2>&1) || { cat "$log"; false; }
@@ -79,18 +50,18 @@ debs=("$build"/fuelcalc_*.deb)
 deb=${debs[0]}
 echo "$deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends
-pass
+fuel_step_passed
 
-begin "lintian reports no errors"
+fuel_step "lintian reports no errors"
 lintian_output=$(lintian --fail-on none "$deb" 2>&1)
 echo "${lintian_output:-(lintian printed nothing)}"
 if grep -q '^E: ' <<<"$lintian_output"; then
     echo "lintian reports errors (the E: lines above)"
     false
 fi
-pass
+fuel_step_passed
 
-begin "apt installs the package and its dependencies"
+fuel_step "apt installs the package and its dependencies"
 if fuel_is_installed fuelcalc; then
     echo "removing the fuelcalc package already installed"
     apt_quiet remove fuelcalc
@@ -101,9 +72,9 @@ fuel_is_installed fuelcalc
 [ -x /usr/bin/fuelcalc ]
 [ -f /usr/share/applications/fuelcalc.desktop ]
 fc-list | grep -q "AR PL UMing CN" || { echo "the window's font AR PL UMing CN is missing"; false; }
-pass
+fuel_step_passed
 
-begin "the installed /usr/bin/fuelcalc starts and keeps running"
+fuel_step "the installed /usr/bin/fuelcalc starts and keeps running"
 QT_QPA_PLATFORM=offscreen /usr/bin/fuelcalc >"$build/fuelcalc-run.log" 2>&1 &
 program_pid=$!
 sleep 2
@@ -117,9 +88,9 @@ fi
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
-pass
+fuel_step_passed
 
-begin "apt removes the package"
+fuel_step "apt removes the package"
 apt_quiet remove fuelcalc
 if fuel_is_installed fuelcalc; then
     echo "fuelcalc is still installed"
@@ -128,4 +99,4 @@ fi
 [ ! -e /usr/bin/fuelcalc ]
 [ ! -e /usr/share/applications/fuelcalc.desktop ]
 installed_here=
-pass
+fuel_step_passed

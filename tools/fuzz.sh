@@ -12,9 +12,7 @@ dir=$FUEL_ROOT/build-fuzz
 seconds=${FUEL_FUZZ_SECONDS:-12}
 targets=(fuzz_int32 fuzz_date fuzz_time fuzz_number_text fuzz_calculation)
 
-cmake -S "$FUEL_ROOT" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DFUEL_BUILD_FUZZ=ON \
-    -DFUEL_SANITIZE=ON -DBUILD_TESTING=OFF -DFUEL_BUILD_BENCH=OFF >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]}"
+fuel_build fuzz $(printf -- '--target %s ' "${targets[@]}")
 
 mkdir -p "$dir/artifacts"
 status=0

@@ -3,7 +3,7 @@
 # saves a screenshot instead.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_build "$FUEL_BUILD" --target fuelcalc
+fuel_build linux --target fuelcalc
 program=$FUEL_BUILD/qt/fuelcalc
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Builds both front-ends and runs every test through CTest: the Linux program natively, the
-# Windows program under Wine; exits with the tests' result.
+# Windows programs under Wine; exits with the tests' result.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_build "$FUEL_BUILD"
+fuel_build linux
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
 
-# The Windows program, cross-built, its window driven under Wine on a virtual display, then its
-# installer installed, started and removed in a fresh prefix.
+# The Windows programs, cross-built, run under Wine on a virtual display: the shipped 32-bit build
+# on 32-bit and on 64-bit Windows, the x86-64 build on 64-bit Windows. Then the installer is
+# installed, started and removed in a fresh prefix of each kind.
 bash "$FUEL_ROOT/tools/build-windows.sh"
-(
-    source "$FUEL_ROOT/tools/wine-env.sh"
-    fuel_wine_on_display ctest --test-dir "$FUEL_BUILD_WINDOWS" --output-on-failure
-)
+xvfb-run "${fuel_xvfb_arguments[@]}" bash -c '
+    ctest --test-dir "$1" --output-on-failure && ctest --test-dir "$2" --output-on-failure' \
+    bash "$FUEL_BUILD_WINDOWS" "$FUEL_BUILD_WINDOWS_X64"
 bash "$FUEL_ROOT/tools/check-windows-installer.sh"
 
 # The package check installs and removes a package with apt, so it runs only as root, as CI does.
@@ -27,6 +27,6 @@ bash "$FUEL_ROOT/tools/fuzz.sh"
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer; any report
 # fails it.
-fuel_build "$FUEL_ROOT/build-asan" -DFUEL_SANITIZE=ON -DFUEL_BUILD_BENCH=OFF
+fuel_build asan
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$FUEL_ROOT/build-asan" --output-on-failure

@@ -1,29 +1,24 @@
 #!/usr/bin/env bash
-# Regenerates docs/window-windows.png: the Windows program (tools/build-windows.sh) under Wine at
-# 96 dpi on a virtual display, in the frame that Wine draws for it as Windows would (wine-env.sh
-# leaves Wine's windows unmanaged): title, icon, minimise and close, as the window asks.
+# window-windows-png.sh [DPI]: regenerates docs/window-windows.png (at 96 dpi; at another DPI,
+# build-windows/window-windows-DPI.png): the shipped Windows program (tools/build-windows.sh) under
+# Wine on 32-bit Windows, on a virtual display, in the frame that Wine draws for it as Windows would
+# (wine-env.sh leaves Wine's windows unmanaged): title, icon, minimise and close, as the window asks.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
     bash "$FUEL_ROOT/tools/build-windows.sh" >/dev/null
-    source "$FUEL_ROOT/tools/wine-env.sh"
-    fuel_wine_on_display bash "$0" "$@"
-    exit
 fi
+fuel_on_own_display "$0" "$@"
 source "$FUEL_ROOT/tools/wine-env.sh"
 
+dpi=${1:-96}
 output=$FUEL_ROOT/docs/window-windows.png
-title="Oradel - Lirra工作专版"
-
+[ "$dpi" = 96 ] || output=$FUEL_BUILD_WINDOWS/window-windows-$dpi.png
+fuel_wine_prefix "$FUEL_BUILD_WINDOWS/wine-screenshot" win32 "$dpi"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 wine "$FUEL_BUILD_WINDOWS/fuelcalc.exe" &
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || { echo "no window titled $title within 20 s"; exit 1; }
+window=$(fuel_wait_for_window)
 # Until the controls and the frame have painted.
 sleep 2
 import -window "$window" "$output"

@@ -1,16 +1,21 @@
-# Sourced (after setup.sh) by every script that runs the Windows build: a Wine prefix of the
-# project's own under build-windows/, never ~/.wine, made once and reused, that shows the window
-# as designed: SimSun (宋体) mapped to the Song font Debian installs, 96 dpi. It works offline,
-# as root, with no terminal, on a display that xvfb-run starts (fuel_wine_on_display).
+# Sourced by every script that runs a Windows program, and by wine-run.sh, through which CTest runs
+# the Windows tests: Wine prefixes of the project's own under the build trees, never ~/.wine, each
+# made once and reused, that show the window as designed: SimSun (宋体) mapped to the Song font
+# Debian installs, 96 dpi. They work offline, as root, with no terminal.
+#
+# Two kinds of prefix, as the two kinds of Windows the program ships for:
+#   win32  32-bit Windows (WINEARCH=win32), which runs only 32-bit programs;
+#   wow64  64-bit Windows (WINEARCH=win64), which runs 32- and 64-bit programs.
+
+fuel_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 export WINEDEBUG=-all
 # Without mono and gecko (mscoree, mshtml) Wine would ask to download them; winemenubuilder
 # would copy the installer's Start-menu shortcut into this machine's own desktop menu.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEARCH=win64
 
 # The host's fonts unsmoothed, as Windows draws SimSun at 9 pt (wine-fonts.conf says why).
-export FONTCONFIG_FILE=$FUEL_ROOT/tools/wine-fonts.conf
+export FONTCONFIG_FILE=$fuel_wine_root/tools/wine-fonts.conf
 
 # The Song font of fonts-arphic-uming has the metrics the window is drawn for (each CJK
 # character 12 px, each ASCII one 6 px at 9 pt and 96 dpi); Wine has no SimSun of its own.
@@ -35,23 +40,40 @@ fuel_wine_registry() {
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
 }
 
-# fuel_wine_prefix DIR [DPI]: makes DIR the Wine prefix of what follows, creating it if it is not
-# there yet and setting the fonts and the DPI (96 unless given) if they differ from what it has.
+# What made a prefix: a prefix made by another Wine, or by this one before wine32 was installed,
+# fails every command ("could not load kernel32.dll"), so such a prefix is made again.
+fuel_wine_maker() {
+    echo "$(wine --version) $WINEARCH wine32 $(dpkg-query -W -f='${Version}' wine32 2>/dev/null)"
+}
+
+# fuel_wine_prefix DIR KIND [DPI]: makes DIR, a prefix of KIND (win32 or wow64), the Wine prefix of
+# what follows, creating it if it is not there yet or was made by another Wine, and setting the
+# fonts and the DPI (96 unless given) if they differ from what it has.
 fuel_wine_prefix() {
     export WINEPREFIX=$1
-    local dpi=${2:-96}
-    local wanted=$WINEPREFIX/fuelcalc-settings.reg
+    case $2 in
+    win32) export WINEARCH=win32 ;;
+    wow64) export WINEARCH=win64 ;;
+    *) echo "fuel_wine_prefix: unknown kind of prefix '$2' (win32 or wow64)" >&2; return 1 ;;
+    esac
+    local dpi=${3:-96}
+    local maker=$WINEPREFIX/fuelcalc-made-by.txt
+    if [ -e "$WINEPREFIX" ] && [ "$(cat "$maker" 2>/dev/null)" != "$(fuel_wine_maker)" ]; then
+        echo "Making the Wine prefix $WINEPREFIX again: another Wine made it"
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Creating the Wine prefix $WINEPREFIX"
+        echo "Creating the Wine prefix $WINEPREFIX ($2)"
         mkdir -p "$WINEPREFIX"
-        # wineboot reports that a 64-bit-only Wine has no 32-bit rundll32; nothing needs it.
         wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || { cat "$WINEPREFIX/wineboot.log"; return 1; }
+        fuel_wine_maker >"$maker"
     fi
     # Wine draws the frame's minimise and close buttons in its own Marlett, which this Wine looks
     # for beside a data folder it misplaces (/share/wine); the Windows folder of fonts has it found.
     local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$WINEPREFIX/drive_c/windows/Fonts
     [ -f "$fonts/marlett.ttf" ] || [ ! -f "$marlett" ] || cp "$marlett" "$fonts/"
     # regedit reads version 5 files as UTF-16 with a byte-order mark; the family 宋体 needs it.
+    local wanted=$WINEPREFIX/fuelcalc-settings.reg
     fuel_wine_registry "$dpi" | iconv -f UTF-8 -t UTF-16 >"$wanted.new"
     if cmp -s "$wanted.new" "$wanted"; then
         rm "$wanted.new"
@@ -62,20 +84,3 @@ fuel_wine_prefix() {
     fi
     wineserver -w
 }
-
-# fuel_wine_on_display COMMAND...: runs COMMAND on the current X display, or on a fresh virtual one
-# when there is none, and waits for every Windows program it started to end, so that no Wine
-# process outlives the display.
-fuel_wine_on_display() {
-    if [ -n "${DISPLAY:-}" ]; then
-        "$@"
-        wineserver -w
-    else
-        xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
-            bash -c '"$@"; status=$?; wineserver -w; exit $status' bash "$@"
-    fi
-}
-
-# The one that the Windows tests name in CTest (tests/win32), so that sourcing this before ctest
-# gives them the settings above; FUEL_WINEPREFIX chooses another, such as the installer check's.
-fuel_wine_prefix "${FUEL_WINEPREFIX:-$FUEL_BUILD_WINDOWS/wineprefix}"
