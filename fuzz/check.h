@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace fuel::fuzz {
 
@@ -26,6 +27,22 @@ inline void require(bool holds, const char *property, std::string_view input = {
     std::fprintf(stderr, "property broken: %s\ninput: \"%.*s\"\n", property,
                  static_cast<int>(input.size()), input.data());
     std::abort();
+}
+
+// The full-width forms the conversions read as ASCII, replaced text by text, where runtime/
+// decodes characters.
+inline std::string asciiFormsOf(std::string_view text)
+{
+    constexpr std::pair<std::string_view, char> forms[] = {
+        {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'},
+        {"５", '5'}, {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'},
+        {"：", ':'}, {"－", '-'}, {"＋", '+'}, {"／", '/'}, {"\u3000", ' '}};
+    std::string result(text);
+    for (const auto &[form, ascii] : forms) {
+        for (auto at = result.find(form); at != std::string::npos; at = result.find(form, at + 1))
+            result.replace(at, form.size(), 1, ascii);
+    }
+    return result;
 }
 
 // Surrounding spaces, the only blank the conversions forgive.

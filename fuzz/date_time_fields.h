@@ -1,7 +1,8 @@
 #pragma once
 
-// A second reading of dates and times for the fuzzers: split at every separator first, then judge
-// the pieces, where runtime/ reads field by field. The two must agree on every text.
+// A second reading of dates and times for the fuzzers: full-width forms replaced and the text split
+// at every separator first, then the pieces judged, where runtime/ reads field by field. The two
+// must agree on every text.
 
 #include "check.h"
 
@@ -17,10 +18,11 @@ struct Piece {
     int maxValue;
 };
 
-inline std::optional<std::vector<int>> readPieces(std::string_view text, char separator,
+inline std::optional<std::vector<int>> readPieces(std::string_view typed, char separator,
                                                   const std::vector<Piece> &pieces)
 {
-    text = withoutSpaces(text);
+    const std::string ascii = asciiFormsOf(typed);
+    std::string_view text = withoutSpaces(ascii);
     std::vector<std::string_view> parts;
     for (std::size_t at = text.find(separator); at != std::string_view::npos;
          at = text.find(separator)) {

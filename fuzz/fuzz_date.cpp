@@ -1,5 +1,5 @@
-// parseDate on any bytes agrees with a second reading (three pieces, a year 0100-9999, a real
-// Gregorian day), and every date it reads comes back from formatDate's text.
+// parseDate on any bytes agrees with a second reading (three pieces split at "-" or "/", a year
+// 0100-9999, a real Gregorian day), and every date it reads comes back from formatDate's text.
 
 #include "date_time_fields.h"
 
@@ -13,8 +13,10 @@ namespace {
 
 std::optional<runtime::Date> readDate(std::string_view text)
 {
-    const auto values =
-        fuzz::readPieces(text, '-', {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}});
+    const std::vector<fuzz::Piece> yearMonthDay{{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}};
+    auto values = fuzz::readPieces(text, '-', yearMonthDay);
+    if (!values)
+        values = fuzz::readPieces(text, '/', yearMonthDay);
     if (!values)
         return std::nullopt;
     const runtime::Date date{(*values)[0], (*values)[1], (*values)[2]};

@@ -1,5 +1,5 @@
-// parseInt32 on any bytes agrees with std::from_chars on the same rule (spaces around, one
-// optional sign), and every value it reads comes back from its own decimal text.
+// parseInt32 on any bytes agrees with std::from_chars on the same rule (full-width forms as ASCII,
+// spaces around, one optional sign), and every value it reads comes back from its own decimal text.
 
 #include "check.h"
 
@@ -12,9 +12,10 @@ using namespace fuel;
 
 namespace {
 
-std::optional<std::int32_t> readByFromChars(std::string_view text)
+std::optional<std::int32_t> readByFromChars(std::string_view typed)
 {
-    text = fuzz::withoutSpaces(text);
+    const std::string ascii = fuzz::asciiFormsOf(typed);
+    std::string_view text = fuzz::withoutSpaces(ascii);
     // from_chars takes a minus but no plus, so a plus is dropped here, and "+-5" stays refused.
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);

@@ -50,7 +50,13 @@ std::string WidgetView::caption(calc::ResultLabel label) const
 
 bool WidgetView::isTicked(calc::Option which) const { return option(which)->isChecked(); }
 
-bool WidgetView::hasFocus(calc::Field which) const { return field(which)->hasFocus(); }
+// The window's own focus widget, which it keeps while another window is active (where
+// QWidget::hasFocus says no), and gives the focus back to on its return.
+bool WidgetView::hasFocus(calc::Field which) const
+{
+    QLineEdit *edit = field(which);
+    return edit->window()->focusWidget() == edit;
+}
 
 void WidgetView::setText(calc::Field which, const std::string &text)
 {

@@ -32,7 +32,20 @@ bool ControlView::isTicked(calc::Option option) const
     return SendMessageW(child(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool ControlView::hasFocus(calc::Field field) const { return GetFocus() == child(field); }
+bool ControlView::hasFocus(calc::Field field) const { return focusedControl() == child(field); }
+
+void ControlView::rememberFocus()
+{
+    if (IsChild(m_window, GetFocus()))
+        m_lastFocus = GetFocus();
+}
+
+// GetFocus is NULL for a thread whose window is not the active one.
+HWND ControlView::focusedControl() const
+{
+    const HWND focus = GetFocus();
+    return IsChild(m_window, focus) ? focus : m_lastFocus;
+}
 
 void ControlView::setText(calc::Field field, const std::string &text)
 {

@@ -30,12 +30,19 @@ public:
     // A WM_TIMER posted before the timer was killed may still arrive: it is no tick.
     bool isTimerRunning() const { return m_timerRunning; }
 
+    // Called as the window stops being the active one, while GetFocus still names its control.
+    void rememberFocus();
+    // The control that holds the window's focus: the focused one while the window is active, and
+    // the one that had it, and gets it back, while another window is.
+    HWND focusedControl() const;
+
 private:
     template <class Role> HWND child(Role role) const;
 
     HWND m_window;
     UINT_PTR m_timerId;
     bool m_timerRunning = false;
+    HWND m_lastFocus = nullptr;
 };
 
 } // namespace fuel::win32

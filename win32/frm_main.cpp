@@ -150,8 +150,8 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && IsChild(m_window, GetFocus()))
-            m_lastFocus = GetFocus();
+        if (LOWORD(wParam) == WA_INACTIVE)
+            m_view->rememberFocus();
         break;
     case WM_SETFOCUS:
         restoreFocus();
@@ -307,7 +307,9 @@ void FrmMain::copyResults()
 // the one that opens the tab order.
 void FrmMain::restoreFocus()
 {
-    HWND target = m_lastFocus ? m_lastFocus : controlWindow(m_window, *form::tabOrder().front());
+    HWND target = m_view->focusedControl();
+    if (!target)
+        target = controlWindow(m_window, *form::tabOrder().front());
     if (!IsWindowEnabled(target))
         target = GetNextDlgTabItem(m_window, target, FALSE);
     SetFocus(target);

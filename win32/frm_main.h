@@ -61,7 +61,6 @@ private:
     std::optional<ControlView> m_view;
     std::optional<FieldAnnotations> m_annotations;
     std::map<COLORREF, HBRUSH> m_brushes;
-    HWND m_lastFocus = nullptr;
 };
 
 } // namespace fuel::win32

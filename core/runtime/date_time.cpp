@@ -63,8 +63,12 @@ std::string twoDigits(int value)
 
 std::optional<Date> parseDate(std::string_view text)
 {
-    const auto fields =
-        readFields<3>(text, '-', {{{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}}});
+    constexpr std::array<NumberField, 3> yearMonthDay{
+        {{4, 4, 100, 9999}, {1, 2, 1, 12}, {1, 2, 1, 31}}};
+    const std::string ascii = withAsciiForms(text);
+    auto fields = readFields(ascii, '-', yearMonthDay);
+    if (!fields)
+        fields = readFields(ascii, '/', yearMonthDay);
     if (!fields)
         return std::nullopt;
     const Date date{(*fields)[0], (*fields)[1], (*fields)[2]};
@@ -76,10 +80,11 @@ std::optional<Date> parseDate(std::string_view text)
 std::optional<TimeOfDay> parseTime(std::string_view text)
 {
     constexpr NumberField hour{1, 2, 0, 23};
-    constexpr NumberField sixty{2, 2, 0, 59};
-    if (const auto fields = readFields<3>(text, ':', {{hour, sixty, sixty}}))
+    constexpr NumberField sixty{1, 2, 0, 59};
+    const std::string ascii = withAsciiForms(text);
+    if (const auto fields = readFields<3>(ascii, ':', {{hour, sixty, sixty}}))
         return TimeOfDay{(*fields)[0], (*fields)[1], (*fields)[2]};
-    if (const auto fields = readFields<2>(text, ':', {{hour, sixty}}))
+    if (const auto fields = readFields<2>(ascii, ':', {{hour, sixty}}))
         return TimeOfDay{(*fields)[0], (*fields)[1], 0};
     return std::nullopt;
 }

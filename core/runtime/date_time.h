@@ -22,11 +22,15 @@ struct TimeOfDay {
     int secondsSinceMidnight() const { return (hour * 60 + minute) * 60 + second; }
 };
 
-// "yyyy-mm-dd" (month and day may have one digit), a year from 0100 to 9999 and a real day of
-// the Gregorian calendar. Spaces around the text are allowed.
+// Texts as people type them: spaces around the text are allowed, and full-width forms read as
+// ASCII ones.
+
+// "yyyy-mm-dd" or "yyyy/mm/dd", one separator throughout (month and day may have one digit), a
+// year from 0100 to 9999 and a real day of the Gregorian calendar. The year comes first, so
+// "6/1/2026" is no date rather than a guess between June and January.
 std::optional<Date> parseDate(std::string_view text);
 
-// "hh:mm:ss" or "hh:mm" (the hour may have one digit) on the 24-hour clock.
+// "hh:mm:ss" or "hh:mm" on the 24-hour clock, each part one or two digits ("8:0:0").
 std::optional<TimeOfDay> parseTime(std::string_view text);
 
 std::string formatDate(const Date &date);      // yyyy-mm-dd

@@ -6,9 +6,10 @@
 
 namespace fuel::runtime {
 
-std::optional<std::int32_t> parseInt32(std::string_view text)
+std::optional<std::int32_t> parseInt32(std::string_view typed)
 {
-    text = trimSpaces(text);
+    const std::string ascii = withAsciiForms(typed);
+    std::string_view text = trimSpaces(ascii);
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);

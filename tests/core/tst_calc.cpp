@@ -227,6 +227,8 @@ void TestCalc::refusedStartFields_data()
                                                     << "08-00-00";
     QTest::newRow("full-width date, ten characters, no ASCII hyphen") << "２００７－０４－２６"
                                                                       << "00:00:00";
+    QTest::newRow("five-character time that a calculation would read") << "2007-04-26"
+                                                                       << "8:0:0";
 }
 
 void TestCalc::refusedStartFields()

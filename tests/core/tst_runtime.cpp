@@ -85,7 +85,15 @@ void TestRuntime::integerText_data()
     QTest::newRow("sign after space inside") << QByteArray("- 5") << none;
     QTest::newRow("fraction") << QByteArray("6.5") << none;
     QTest::newRow("hex") << QByteArray("0x10") << none;
-    QTest::newRow("full-width digits") << QByteArray("１２") << none;
+    QTest::newRow("full-width digits") << QByteArray("１２") << std::optional<std::int32_t>(12);
+    QTest::newRow("full-width minus") << QByteArray("－７") << std::optional<std::int32_t>(-7);
+    QTest::newRow("full-width plus") << QByteArray("＋７") << std::optional<std::int32_t>(7);
+    QTest::newRow("ideographic spaces around")
+        << QByteArray("\u3000６５\u3000") << std::optional<std::int32_t>(65);
+    QTest::newRow("ideographic space inside") << QByteArray("6\u30005") << none;
+    QTest::newRow("full-width full stop") << QByteArray("６．５") << none;
+    QTest::newRow("full-width int32 max + 1") << QByteArray("２１４７４８３６４８") << none;
+    QTest::newRow("Arabic-Indic digits") << QByteArray("\u0666\u0665") << none;
     QTest::newRow("tab") << QByteArray("\t5") << none;
 }
 
@@ -120,13 +128,26 @@ void TestRuntime::parseDate_data()
     QTest::newRow("month 0") << "2007-00-10" << none;
     QTest::newRow("day 0") << "2007-04-00" << none;
     QTest::newRow("three-digit day") << "2007-04-026" << none;
-    QTest::newRow("slashes") << "2007/04/26" << none;
+    QTest::newRow("slashes") << "2026/06/01" << std::optional(Date{2026, 6, 1});
+    QTest::newRow("slashes, one-digit month and day")
+        << "2026/6/1" << std::optional(Date{2026, 6, 1});
+    QTest::newRow("slashes, 30 February") << "2026/02/30" << none;
+    QTest::newRow("hyphen and slash mixed") << "2026-06/01" << none;
+    QTest::newRow("month first") << "6/1/2026" << none;
+    QTest::newRow("day first") << "1/6/2026" << none;
+    QTest::newRow("full stops") << "2026.06.01" << none;
     QTest::newRow("ten digits") << "2007042600" << none;
     QTest::newRow("trailing hyphen") << "2007-04-26-" << none;
     QTest::newRow("with a time") << "2007-04-26 08:00" << none;
     QTest::newRow("a time") << "08:00:00" << none;
     QTest::newRow("empty") << "" << none;
-    QTest::newRow("full-width digits") << "２００７-04-26" << none;
+    QTest::newRow("full-width digits") << "２００７-04-26" << std::optional(Date{2007, 4, 26});
+    QTest::newRow("all full-width") << "２０２６－０６－０１" << std::optional(Date{2026, 6, 1});
+    QTest::newRow("full-width slashes") << "２０２６／６／１" << std::optional(Date{2026, 6, 1});
+    QTest::newRow("ideographic spaces around")
+        << "\u30002026-06-01\u3000" << std::optional(Date{2026, 6, 1});
+    QTest::newRow("ideographic space inside") << "2026-06-\u300001" << none;
+    QTest::newRow("full-width 30 February") << "２０２６－０２－３０" << none;
     QTest::newRow("99 in month and day") << "2007-99-99" << none;
 }
 
@@ -149,9 +170,19 @@ void TestRuntime::parseTime_data()
     QTest::newRow("no seconds") << "08:05" << std::optional(TimeOfDay{8, 5, 0});
     QTest::newRow("spaces around") << " 08:05:00 " << std::optional(TimeOfDay{8, 5, 0});
     QTest::newRow("hour 24") << "24:00:00" << none;
-    QTest::newRow("minute 60") << "08:60:00" << none;
+    QTest::newRow("minute 60") << "23:60:00" << none;
     QTest::newRow("leap second") << "23:59:60" << none;
-    QTest::newRow("one-digit minute") << "08:0:00" << none;
+    QTest::newRow("one-digit minute") << "08:0:00" << std::optional(TimeOfDay{8, 0, 0});
+    QTest::newRow("one digit in every part") << "8:0:0" << std::optional(TimeOfDay{8, 0, 0});
+    QTest::newRow("one-digit second") << "9:30:0" << std::optional(TimeOfDay{9, 30, 0});
+    QTest::newRow("three-digit minute") << "08:000:00" << none;
+    QTest::newRow("full-width") << "０８：３０：００" << std::optional(TimeOfDay{8, 30, 0});
+    QTest::newRow("full-width colons, as Pinyin types them")
+        << "09：30：00" << std::optional(TimeOfDay{9, 30, 0});
+    QTest::newRow("ideographic spaces around")
+        << "\u300008:30\u3000" << std::optional(TimeOfDay{8, 30, 0});
+    QTest::newRow("full-width hour 24") << "２４：００：００" << none;
+    QTest::newRow("full-width full stops") << "08．30．00" << none;
     QTest::newRow("four parts") << "08:00:00:00" << none;
     QTest::newRow("negative hour") << "-1:00:00" << none;
     QTest::newRow("hour only") << "08" << none;

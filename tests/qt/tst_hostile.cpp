@@ -59,8 +59,7 @@ QList<Hostile> unreadableEverywhere()
         {"spaces only", QStringLiteral("     ")},
         {"lone minus", QStringLiteral("-")},
         {"two signs", QStringLiteral("+-5")},
-        {"full-width digits", QStringLiteral("１２")},
-        {"full-width date", QStringLiteral("２００７－０４－２６")},
+        {"full-width full stop", QStringLiteral("６．５")},
         {"a megabyte of digits", QString(1 << 20, QLatin1Char('9'))},
         {"tab before digits", QStringLiteral("\t65")},
         {"control characters", QStringLiteral("6\u0001\u007f5")},
@@ -175,6 +174,10 @@ void TestHostile::pastedAndCalculated_data()
     unreadable("TxtStartDate1: a time", "TxtStartDate1", QStringLiteral("08:00:00"));
     unreadable("TxtStartDate2: a time", "TxtStartDate2", QStringLiteral("09:00:00"));
     unreadable("TxtStartDate2: 30 February", "TxtStartDate2", QStringLiteral("2007-02-30"));
+    unreadable("Text2: full-width date", "Text2", QStringLiteral("２００７－０４－２６"));
+    unreadable("TxtStartTime1: full-width date", "TxtStartTime1",
+               QStringLiteral("２００７－０４－２６"));
+    unreadable("TxtStartDate1: full-width digits", "TxtStartDate1", QStringLiteral("１２"));
 
     const auto readable = [](const char *row, const QStringList &fields, const QStringList &texts,
                              const QString &captions) {
@@ -185,6 +188,11 @@ void TestHostile::pastedAndCalculated_data()
     readable("Text2: leading zeros", {"Text2"}, {"0000000015"}, goodCaptions);
     readable("TxtStartDate1: spaces around", {"TxtStartDate1"}, {" 2007-04-26 "}, goodCaptions);
     readable("TxtStartTime2: hh:mm", {"TxtStartTime2"}, {"9:00"}, goodCaptions);
+    readable("TxtStartDate2: full-width date", {"TxtStartDate2"}, {"２００７－０４－２６"},
+             goodCaptions);
+    readable("Text1: full-width digits", {"Text1"}, {"１２"},
+             "主机用油量：12.000 公斤 | 副机用油量：15 公斤 | 总共用油量：27 公斤 | "
+             "时差：01时00分 | 日差：0天");
     readable("Text1: minus sign", {"Text1"}, {"-65"},
              "主机用油量：-65.000 公斤 | 副机用油量：15 公斤 | 总共用油量：-50 公斤 | "
              "时差：01时00分 | 日差：0天");

@@ -105,12 +105,14 @@ private Q_SLOTS:
     void typedCharactersAreFiltered_data();
     void typedCharactersAreFiltered();
     void pastedTextIsNotFiltered();
+    void pastedFullWidthTextIsRead();
 
     void badInputNamesTheField();
     void errorBox();
     void qtTextsInChinese();
     void realTimeThroughTheWindow();
     void realTimeRefusedStartFields();
+    void rateRetypedWhileAnotherWindowIsActive();
 
 private:
     QLineEdit *edit(const char *name) const { return child<QLineEdit>(name); }
@@ -641,6 +643,25 @@ void TestWindow::pastedTextIsNotFiltered()
     QCOMPARE(rate->text(), QString());
 }
 
+// As from a Chinese document, into a filtered field and into the unfiltered end time.
+void TestWindow::pastedFullWidthTextIsRead()
+{
+    showWindow();
+    const std::pair<const char *, QString> pastes[] = {
+        {"Text1", QStringLiteral("\u3000６０\u3000")},
+        {"TxtStartTime2", QStringLiteral("０８：３０：００")}};
+    for (const auto &[name, text] : pastes) {
+        QApplication::clipboard()->setText(text);
+        edit(name)->setFocus();
+        edit(name)->selectAll();
+        QTest::keyClick(edit(name), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit(name)->text(), text);
+    }
+    QTest::mouseClick(child("Command1"), Qt::LeftButton);
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：510.000 公斤"));
+    QVERIFY(messages().isEmpty());
+}
+
 void TestWindow::badInputNamesTheField()
 {
     showWindow();
@@ -714,6 +735,34 @@ void TestWindow::realTimeRefusedStartFields()
     QVERIFY(!child<QCheckBox>("Check1")->isChecked());
     QVERIFY(!child<QTimer>("Timer1")->isActive());
     QVERIFY(child("TxtStartTime1")->isEnabled() && child("Command1")->isEnabled());
+}
+
+// The officer empties a rate to retype it and switches to another program before typing.
+void TestWindow::rateRetypedWhileAnotherWindowIsActive()
+{
+    showWindow();
+    QTest::mouseClick(child("Check1"), Qt::LeftButton);
+    edit("Text1")->setFocus();
+    edit("Text1")->clear();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!edit("Text1")->hasFocus());
+
+    auto *timer = child<QTimer>("Timer1");
+    QMetaObject::invokeMethod(timer, "timeout");
+    QVERIFY(timer->isActive());
+    QVERIFY(child<QCheckBox>("Check1")->isChecked());
+    QVERIFY(messages().isEmpty());
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(edit("Text1")->hasFocus());
+    QTest::keyClicks(edit("Text1"), QStringLiteral("60"));
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(caption("Label1"), QStringLiteral("主机用油量：570.000 公斤"));
+    QVERIFY(messages().isEmpty());
 }
 
 QTEST_MAIN(TestWindow)

@@ -93,7 +93,7 @@ struct Calculation {
     std::array<std::string_view, 5> captions;
 };
 
-inline constexpr std::array<Calculation, 8> calculations{{
+inline constexpr std::array<Calculation, 9> calculations{{
     {"ninety minutes, six decimals",
      "65",
      "15",
@@ -163,6 +163,16 @@ inline constexpr std::array<Calculation, 8> calculations{{
      "08:01:00",
      false,
      {"主机用油量：1.000000 公斤", "副机用油量：1 公斤", "总共用油量：2 公斤", "时差：00时00分",
+      "日差：0天"}},
+    {"one-digit parts, the end date with slashes",
+     "65",
+     "15",
+     "2007-4-26",
+     "8:0:0",
+     "2007/04/26",
+     "9:30:0",
+     true,
+     {"主机用油量：97.500 公斤", "副机用油量：22.5 公斤", "总共用油量：120 公斤", "时差：01时30分",
       "日差：0天"}},
     {"rates of one for a minute, the total adds rounded values",
      "1",

@@ -566,6 +566,43 @@ void failingTickLeavesRealTimeOnce()
     CHECK_EQ(window.messages().size(), 1u);
 }
 
+// The officer empties a rate to retype it and switches to another program before typing.
+void rateRetypedWhileAnotherWindowIsActive()
+{
+    WindowDriver window;
+    window.click("Check1");
+    window.type("Text1", "");
+    const HWND other = CreateWindowExW(0, L"STATIC", L"log", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other);
+    window.pump();
+    CHECK(window.focused().empty());
+
+    window.tick();
+    CHECK(window.isTicked("Check1"));
+    CHECK(window.messages().empty());
+
+    SetActiveWindow(window.handle());
+    window.pump();
+    CHECK_EQ(window.focused(), std::string_view("Text1"));
+    window.type("Text1", "60");
+    window.tick();
+    CHECK_EQ(window.text("Label1"), std::string("主机用油量：570.000 公斤"));
+    CHECK(window.messages().empty());
+    DestroyWindow(other);
+}
+
+// Microsoft Pinyin in its Chinese-punctuation mode types "：" for ":".
+void fullWidthColonFromTheInputMethod()
+{
+    WindowDriver window;
+    window.type("TxtStartTime2", "08：30：00");
+    CHECK_EQ(window.text("TxtStartTime2"), std::string("08：30：00"));
+    window.click("Command1");
+    CHECK_EQ(window.text("Label1"), std::string("主机用油量：552.500 公斤"));
+    CHECK(window.messages().empty());
+}
+
 std::wstring clipboardText()
 {
     std::wstring text;
@@ -700,6 +737,8 @@ constexpr fuel::testing::Test tests[] = {
     {"realTimeStartChecks", realTimeStartChecks},
     {"realTimeTicksAgainstTheClock", realTimeTicksAgainstTheClock},
     {"failingTickLeavesRealTimeOnce", failingTickLeavesRealTimeOnce},
+    {"rateRetypedWhileAnotherWindowIsActive", rateRetypedWhileAnotherWindowIsActive},
+    {"fullWidthColonFromTheInputMethod", fullWidthColonFromTheInputMethod},
     {"copyResults", copyResults},
     {"accessibleNamesAndForms", accessibleNamesAndForms},
 };
