@@ -268,7 +268,8 @@ TEST_CASE("the message box: titled, one button, the field focused, and the progr
     CHECK(window->boxes().front().title == "错误");
     CHECK(window->boxes().front().text ==
           "结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。");
-    CHECK(window->boxes().front().buttons == std::vector<std::string>{"确定"});
+    CHECK(window->boxes().front().buttons.size() == 1);
+    CHECK(window->boxes().front().errorIcon);
     CHECK(window->focused() == "TxtStartTime2");
     window->type("TxtStartTime2", "09:30:00");
     window->click("Command1");
@@ -391,8 +392,10 @@ TEST_CASE("hostile texts pasted into each field give the core's answer")
             fill(*window, cases::good);
             window->forgetBoxes();
             window->paste(field, text);
-            // The designed text boxes have no length limit: nothing is cut on the way in.
-            CHECK(window->text(field).size() == text.size());
+            // The designed text boxes have no length limit: nothing is cut on the way in, but
+            // what follows a NUL where the platform's texts end there, as Windows' do.
+            const std::string held = window->text(field);
+            CHECK((held == text || held == text.substr(0, text.find('\0'))));
             FakeView core = coreViewOf(*window);
             const std::string before = captions(*window);
             fuel::calc::onCalculateClicked(core);

@@ -46,7 +46,8 @@ protected:
             std::vector<std::string> buttons;
             for (const QAbstractButton *button : box->buttons())
                 buttons.push_back(button->text().toStdString());
-            shown.push_back({box->windowTitle().toStdString(), box->text().toStdString(), buttons});
+            shown.push_back({box->windowTitle().toStdString(), box->text().toStdString(), buttons,
+                             box->icon() == QMessageBox::Critical});
             QTimer::singleShot(0, box, &QMessageBox::accept);
         }
         return QObject::eventFilter(watched, event);

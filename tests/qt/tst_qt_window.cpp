@@ -1,7 +1,7 @@
 // What only the Qt window has: its window-system hints and icon, the dark palette, the drawing
 // at any scale factor, what a screen reader hears, the input method and Qt's own texts.
 
-#include "fakes.h"
+#include "window_driver.h"
 
 #include "calc/messages.h"
 #include "form/contrast.h"
@@ -244,6 +244,16 @@ TEST_CASE("the window reads the clock once as it opens")
     CHECK(clock.readings == 1);
     CHECK(window.findChild<QLineEdit *>(QStringLiteral("TxtStartDate2"))->text() ==
           QStringLiteral("2007-04-26"));
+}
+
+// Windows words a message box's button in the system's language; Qt's is the window's own.
+TEST_CASE("the message box's button says 确定")
+{
+    const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
+    window->paste("Text1", "");
+    window->click("Command1");
+    REQUIRE(window->boxes().size() == 1);
+    CHECK(window->boxes().front().buttons == std::vector<std::string>{"确定"});
 }
 
 TEST_CASE("Qt's own menus speak Chinese")

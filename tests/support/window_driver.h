@@ -23,7 +23,8 @@ enum class MenuWay { RightClick, MenuKey, ShiftF10 };
 struct ShownBox {
     std::string title;
     std::string text;
-    std::vector<std::string> buttons;
+    std::vector<std::string> buttons; // in the system's language on Windows
+    bool errorIcon;
 };
 
 struct Rect {
