@@ -8,12 +8,12 @@ FUEL_BUILD=${FUEL_BUILD:-$FUEL_ROOT/build}
 FUEL_BUILD_WINDOWS=${FUEL_BUILD_WINDOWS:-$FUEL_ROOT/build-windows}
 
 fuel_packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config doctest-dev
     qt6-base-dev libgl-dev
     fonts-arphic-uming qt6-translations-l10n
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
-    openbox xdotool x11-utils
+    xdotool
     at-spi2-core dbus-daemon python3-pyatspi
 )
 

@@ -103,9 +103,8 @@ std::string hostileText(const WindowDriver &window, const cases::Hostile &hostil
     std::string text;
     for (int i = 0; i < hostile.times; ++i)
         text += hostile.text;
-    const bool digits = !text.empty() && std::ranges::all_of(text, [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool digits =
+        !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
     if (digits)
         text.resize(std::min(text.size(), window.longestDigitRun()));
     return text;
@@ -287,7 +286,8 @@ TEST_CASE("real-time mode starts from a start row that looks right")
         const std::string before = captions(*window);
         window->click("Check1");
         if (c.outcome == cases::Start::Refused) {
-            CHECK(messages(*window) == std::vector<std::string>{"日期或时间格式错误，请重新输入。"});
+            CHECK(messages(*window) ==
+                  std::vector<std::string>{"日期或时间格式错误，请重新输入。"});
             checkRealTimeOff(*window);
             continue;
         }
@@ -347,7 +347,8 @@ TEST_CASE("a rate being retyped is waited for, an empty one left behind is named
     CHECK(window->boxes().empty());
     window->focus("Check2");
     window->tick();
-    CHECK(messages(*window) == std::vector<std::string>{fuel::calc::unreadableMessage(Field::AuxRate)});
+    CHECK(messages(*window) ==
+          std::vector<std::string>{fuel::calc::unreadableMessage(Field::AuxRate)});
     checkRealTimeOff(*window);
 }
 

@@ -15,7 +15,7 @@ TEST_CASE("twips become the nearest device pixel")
         int pixels;
     };
     constexpr Case cases[] = {
-        {120, 96, 8},  {640, 96, 43},  {400, 96, 27},  {5535, 96, 369},
+        {120, 96, 8},   {640, 96, 43},  {400, 96, 27},  {5535, 96, 369},
         {640, 144, 64}, {375, 144, 38}, {255, 144, 26}, {1695, 192, 226},
     };
     for (const Case &c : cases) {
@@ -47,10 +47,8 @@ TEST_CASE("contrast ratios")
         double ratio;
     };
     constexpr Case cases[] = {
-        {{0, 0, 0}, {255, 255, 255}, 21.0},
-        {{9, 99, 199}, {9, 99, 199}, 1.0},
-        {{0, 0, 255}, {255, 255, 255}, 8.59},
-        {{255, 255, 255}, {0, 0, 255}, 8.59},
+        {{0, 0, 0}, {255, 255, 255}, 21.0},     {{9, 99, 199}, {9, 99, 199}, 1.0},
+        {{0, 0, 255}, {255, 255, 255}, 8.59},   {{255, 255, 255}, {0, 0, 255}, 8.59},
         {{255, 128, 0}, {239, 239, 239}, 2.19},
     };
     for (const Case &c : cases)
@@ -67,8 +65,8 @@ TEST_CASE("designed colours on a dark background are lightened and keep their hu
     constexpr Rgb adwaitaDark{36, 36, 36};
     constexpr Rgb lightGrey{239, 239, 239};
     constexpr Case cases[] = {
-        {{0, 0, 255}, darkGrey},    {{0, 128, 0}, darkGrey},     {{192, 0, 0}, adwaitaDark},
-        {{255, 128, 0}, {0, 0, 0}}, {{0, 0, 255}, lightGrey},    {{255, 128, 0}, lightGrey},
+        {{0, 0, 255}, darkGrey},    {{0, 128, 0}, darkGrey},  {{192, 0, 0}, adwaitaDark},
+        {{255, 128, 0}, {0, 0, 0}}, {{0, 0, 255}, lightGrey}, {{255, 128, 0}, lightGrey},
     };
     for (const Case &c : cases) {
         INFO(int(c.designed.red), ",", int(c.designed.green), ",", int(c.designed.blue), " on ",

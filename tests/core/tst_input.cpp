@@ -34,7 +34,8 @@ TEST_CASE("each filtered field lets through its own characters only")
         INFO(c.accepted);
         for (std::int16_t code = 0; code < 128; ++code) {
             INFO(code);
-            const bool accepted = c.accepted.find(static_cast<char>(code)) != std::string_view::npos;
+            const bool accepted =
+                c.accepted.find(static_cast<char>(code)) != std::string_view::npos;
             CHECK(filterKey(code, c.field) == (accepted ? code : 0));
         }
         for (const std::int16_t code : beyondAscii)

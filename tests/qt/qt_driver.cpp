@@ -79,10 +79,7 @@ public:
         edit->selectAll();
         edit->insert(fromUtf8(utf8));
     }
-    void click(std::string_view name) override
-    {
-        QTest::mouseClick(control(name), Qt::LeftButton);
-    }
+    void click(std::string_view name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
     void focus(std::string_view name) override { control(name)->setFocus(); }
     void press(Key key) override
     {
@@ -141,7 +138,8 @@ public:
     Rect place(std::string_view name) const override
     {
         const QWidget *widget = control(name);
-        const QPoint at = widget == m_window.get() ? QPoint() : widget->mapTo(m_window.get(), QPoint());
+        const QPoint at =
+            widget == m_window.get() ? QPoint() : widget->mapTo(m_window.get(), QPoint());
         return {at.x(), at.y(), widget->width(), widget->height()};
     }
     int textWidth(std::string_view name, std::string_view utf8) const override

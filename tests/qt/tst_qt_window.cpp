@@ -128,8 +128,8 @@ TEST_CASE("a dark theme keeps every text readable and the designed hues")
                                  "Label(1)", "Label(2)", "Label(3)"}) {
             INFO(name);
             const QWidget *label = w.child(name);
-            CHECK(contrast(colourOf(label, QPalette::WindowText), colourOf(label, QPalette::Window)) >=
-                  4.5);
+            CHECK(contrast(colourOf(label, QPalette::WindowText),
+                           colourOf(label, QPalette::Window)) >= 4.5);
         }
         CHECK(colourOf(w.child("Label(0)"), QPalette::Window) == QColor(Qt::white));
         const QColor main = colourOf(w.child("Label1"), QPalette::WindowText);
@@ -260,7 +260,8 @@ TEST_CASE("Qt's own menus speak Chinese")
 {
     const Window w;
     REQUIRE(fuel::qt::installChineseQtTexts());
-    const std::unique_ptr<QMenu> menu(w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(
+        w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
     QStringList items;
     for (const QAction *action : menu->actions())
         items << action->text();

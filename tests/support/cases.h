@@ -23,8 +23,8 @@ struct Calculation {
 
 inline constexpr std::array<std::string_view, 6> fieldNames{
     "Text1", "Text2", "TxtStartDate1", "TxtStartTime1", "TxtStartDate2", "TxtStartTime2"};
-inline constexpr std::array<std::string_view, 5> resultNames{"Label1", "Label2", "Label3",
-                                                             "Label4", "Label5"};
+inline constexpr std::array<std::string_view, 5> resultNames{"Label1", "Label2", "Label3", "Label4",
+                                                             "Label5"};
 
 inline constexpr Calculation calculations[] = {
     {"ninety minutes, six decimals",
@@ -117,12 +117,11 @@ struct Unreadable {
 };
 
 // 65 and 15 kg an hour from 08:00 to 09:00 on one day, and what it gives.
-inline constexpr Calculation good{
-    "good texts",
-    {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:00:00"},
-    true,
-    {"主机用油量：65.000 公斤", "副机用油量：15 公斤", "总共用油量：80 公斤", "时差：01时00分",
-     "日差：0天"}};
+inline constexpr Calculation good{"good texts",
+                                  {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:00:00"},
+                                  true,
+                                  {"主机用油量：65.000 公斤", "副机用油量：15 公斤",
+                                   "总共用油量：80 公斤", "时差：01时00分", "日差：0天"}};
 
 inline constexpr Unreadable unreadableInputs[] = {
     {"empty main rate", "Text1", "", "", "", "Text1"},
@@ -166,8 +165,7 @@ inline constexpr StartRow realTimeStartRows[] = {
     {"looks like a time, leap second", "2007-04-26", "23:59:60", Start::StopsAtFirstTick,
      "TxtStartTime1"},
     // Each emoji is two UTF-16 units, so the text has the eight that the check counts.
-    {"emoji time of eight units", "2007-04-26", "😀:😀:😀", Start::StopsAtFirstTick,
-     "TxtStartTime1"},
+    {"emoji time of eight units", "2007-04-26", "😀:😀:😀", Start::StopsAtFirstTick, "TxtStartTime1"},
 };
 
 // The texts of the fields when the window opens at `moment`.
@@ -242,8 +240,9 @@ inline constexpr Hostile hostileTexts[] = {
     {"full-width date", "２００７－０４－２６", 1},
     {"tab before digits", "\t65", 1},
     {"control characters", "\t\r\n\x01\x1b\x7f", 1},
-    {"NUL inside", "6\0"
-                   "5"sv,
+    {"NUL inside",
+     "6\0"
+     "5"sv,
      1},
     {"zero-width space inside", "6\u200b5", 1},
     {"right-to-left mark", "\u200f65", 1},

@@ -36,8 +36,11 @@ TEST_CASE("broken text becomes the replacement character")
     CHECK(toUtf8(L"\xD800") == replacement);
     CHECK(toUtf8(L"1\xDC00") == "1" + replacement);
     CHECK(toUtf8(L"\xDE00\xD83D") == replacement + replacement);
-    CHECK(toUtf8(L"\xD83D" L"5") == replacement + "5");
-    CHECK((toUtf16("6\xFF" "5") == L"6\xFFFD" L"5"));
+    CHECK(toUtf8(L"\xD83D"
+                 L"5") == replacement + "5");
+    CHECK((toUtf16("6\xFF"
+                   "5") == L"6\xFFFD"
+                           L"5"));
 }
 
 TEST_CASE("a megabyte arrives whole")

@@ -54,7 +54,6 @@ SIZE textExtent(HWND control, std::wstring_view text)
     return extent;
 }
 
-
 // A label's line: 12 px in SimSun at 96 dpi; the Song face that Wine draws with for it has
 // the same advances but a line of 13 px.
 int lineHeight(HWND label) { return textExtent(label, L"油").cy; }
@@ -143,7 +142,8 @@ TEST_CASE("a move to a monitor of 144 dpi scales the drawing, fonts included")
     CHECK((fontOf(window.control("Text1")).lfHeight) == (-18L));
     const RECT caption = placeOf(window, "Label(1)");
     CHECK((caption.right - caption.left) == (423L));
-    CHECK((caption.bottom - caption.top) == (static_cast<LONG>(lineHeight(window.control("Label(1)")))));
+    CHECK((caption.bottom - caption.top) ==
+          (static_cast<LONG>(lineHeight(window.control("Label(1)")))));
 }
 
 TEST_CASE("SimSun 9 pt in GB2312, bold results in their colours, the boxed credit")
@@ -354,11 +354,12 @@ TEST_CASE("screen readers hear each field's name and form")
             continue;
         INFO(control.name);
         const HWND edit = window.control(control.name);
-        CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accName))) == (fuel::calc::fieldName(*field)));
-        CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accDescription))) == (fuel::calc::fieldForm(*field)));
+        CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accName))) ==
+              (fuel::calc::fieldName(*field)));
+        CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accDescription))) ==
+              (fuel::calc::fieldForm(*field)));
     }
 }
-
 
 } // namespace
 
@@ -390,7 +391,9 @@ TEST_CASE("a message box is owned by the window")
 // What only UTF-16 can hold: each gives the core's answer for the text the window reads from it.
 TEST_CASE("unpaired surrogates pasted into a field")
 {
-    const std::wstring texts[] = {L"6\xD800" L"5", L"\xDC00", L"\xDE00\xD83D"};
+    const std::wstring texts[] = {L"6\xD800"
+                                  L"5",
+                                  L"\xDC00", L"\xDE00\xD83D"};
     Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
     for (const std::wstring &text : texts) {
         for (const std::string_view field : cases::fieldNames) {

@@ -69,7 +69,9 @@ LRESULT CALLBACK BoxReader::onCbt(int code, WPARAM wParam, LPARAM lParam)
     const auto box = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && s_reader && className(box) == L"#32770") {
         ShownBox shown{win32::toUtf8(win32::windowText(box)),
-                       win32::toUtf8(win32::windowText(GetDlgItem(box, 0xFFFF))), {}, false};
+                       win32::toUtf8(win32::windowText(GetDlgItem(box, 0xFFFF))),
+                       {},
+                       false};
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             // The box makes every kind of button and hides those it does not show.
             const LONG style = GetWindowLongW(child, GWL_STYLE);
@@ -201,8 +203,8 @@ void Win32Driver::copyThroughMenu(std::string_view name, MenuWay way)
     SetFocus(target);
     RECT place;
     GetWindowRect(target, &place);
-    const LPARAM at = way == MenuWay::RightClick ? MAKELPARAM(place.left + 20, place.bottom - 10)
-                                                 : LPARAM(-1);
+    const LPARAM at =
+        way == MenuWay::RightClick ? MAKELPARAM(place.left + 20, place.bottom - 10) : LPARAM(-1);
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, chooseCopy);
     SendMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target), at);
     KillTimer(nullptr, timer);
