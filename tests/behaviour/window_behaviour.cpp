@@ -269,6 +269,7 @@ TEST_CASE("the message box: titled, one button, the field focused, and the progr
           "结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。");
     CHECK(window->boxes().front().buttons.size() == 1);
     CHECK(window->boxes().front().errorIcon);
+    CHECK(window->boxes().front().ownedByWindow);
     CHECK(window->focused() == "TxtStartTime2");
     window->type("TxtStartTime2", "09:30:00");
     window->click("Command1");

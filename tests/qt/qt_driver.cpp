@@ -47,7 +47,8 @@ protected:
             for (const QAbstractButton *button : box->buttons())
                 buttons.push_back(button->text().toStdString());
             shown.push_back({box->windowTitle().toStdString(), box->text().toStdString(), buttons,
-                             box->icon() == QMessageBox::Critical});
+                             box->icon() == QMessageBox::Critical,
+                             qobject_cast<qt::FrmMain *>(box->parentWidget()) != nullptr});
             QTimer::singleShot(0, box, &QMessageBox::accept);
         }
         return QObject::eventFilter(watched, event);

@@ -11,7 +11,6 @@
 
 #include <doctest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -163,36 +162,6 @@ TEST_CASE("nothing is clipped at the scale factor")
     for (const char *name : {"Text1", "TxtStartDate1", "TxtStartTime2"}) {
         const QWidget *field = w.child(name);
         CHECK(field->fontMetrics().height() <= field->height() - 4);
-    }
-}
-
-// A screen reader hears the window as a frame, each field by its name, each other control and
-// each result as it now reads.
-TEST_CASE("what a screen reader hears")
-{
-    Window w;
-    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w.window);
-    REQUIRE(window);
-    CHECK(window->role() == QAccessible::Window);
-    CHECK(window->text(QAccessible::Name) == w.window.windowTitle());
-    QTest::mouseClick(w.child("Command1"), Qt::LeftButton);
-    for (const fuel::form::Control &control : fuel::form::controls()) {
-        if (control.kind == fuel::form::Kind::Timer || control.kind == fuel::form::Kind::Frame)
-            continue;
-        INFO(control.name);
-        QWidget *widget = w.child(control.name.data());
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        REQUIRE(accessible);
-        const QString heard = accessible->text(QAccessible::Name);
-        if (const auto *field = std::get_if<fuel::calc::Field>(&control.role)) {
-            CHECK(accessible->role() == QAccessible::EditableText);
-            CHECK(heard.toStdString() == fuel::calc::fieldName(*field));
-        } else if (std::holds_alternative<fuel::calc::ResultLabel>(control.role)) {
-            CHECK(accessible->role() == QAccessible::StaticText);
-            CHECK(heard == qobject_cast<QLabel *>(widget)->text());
-        } else if (control.kind != fuel::form::Kind::Label) {
-            CHECK(heard == qobject_cast<QAbstractButton *>(widget)->text());
-        }
     }
 }
 

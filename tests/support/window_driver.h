@@ -25,6 +25,7 @@ struct ShownBox {
     std::string text;
     std::vector<std::string> buttons; // in the system's language on Windows
     bool errorIcon;
+    bool ownedByWindow; // modal to the window, not to the desktop
 };
 
 struct Rect {
