@@ -39,6 +39,22 @@ TEST_CASE("every control lies inside its frame")
     }
 }
 
+// Each role leads to the one control that has it.
+TEST_CASE("every role has its control")
+{
+    using namespace fuel::calc;
+    const auto hasRole = [](auto role) {
+        const auto *held = std::get_if<decltype(role)>(&controlFor(role).role);
+        return held && *held == role;
+    };
+    for (int i = 0; i <= static_cast<int>(Field::EndTime); ++i)
+        CHECK(hasRole(static_cast<Field>(i)));
+    for (int i = 0; i <= static_cast<int>(ResultLabel::ElapsedDays); ++i)
+        CHECK(hasRole(static_cast<ResultLabel>(i)));
+    CHECK(hasRole(Option::ThreeDecimals));
+    CHECK(hasRole(Option::RealTime));
+}
+
 TEST_CASE("contrast ratios")
 {
     struct Case {
