@@ -188,16 +188,47 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
         window->press(Key::Escape);
         CHECK(captions(*window) == before);
     }
-    const std::pair<Key, std::string_view> presses[] = {
-        {Key::Space, "6"}, {Key::Return, "60"}, {Key::Enter, "600"}};
-    for (const auto &[key, rate] : presses) {
-        INFO(rate);
-        window->paste("Text1", rate);
+    // 00:00 to 09:30 at each rate
+    struct Press {
+        Key key;
+        std::string_view rate;
+        std::string_view caption;
+    };
+    constexpr Press presses[] = {{Key::Space, "6", "主机用油量：57.000 公斤"},
+                                 {Key::Return, "60", "主机用油量：570.000 公斤"},
+                                 {Key::Enter, "600", "主机用油量：5700.000 公斤"}};
+    for (const Press &press : presses) {
+        INFO(press.rate);
+        window->paste("Text1", press.rate);
         window->focus("Command1");
-        window->press(key);
-        // 00:00 to 09:30 at the rate
-        CHECK(window->text("Label1") ==
-              "主机用油量：" + std::to_string(std::stoi(std::string(rate)) * 19 / 2) + ".000 公斤");
+        window->press(press.key);
+        CHECK(window->text("Label1") == press.caption);
+    }
+}
+
+// Each control where the design puts it, from its container's corner; a label in a frame as wide
+// as its caption.
+TEST_CASE("every control stands at its designed place at 96 dpi")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const fuel::form::Control &control : fuel::form::controls()) {
+        if (control.kind == fuel::form::Kind::Timer)
+            continue;
+        INFO(control.name);
+        const auto at = [](int twips) { return fuel::form::toPixels(twips, 96); };
+        const auto container =
+            window->place(control.container.empty() ? "FrmMain" : control.container);
+        const auto shown = window->place(control.name);
+        const int left = control.container.empty() ? 0 : container.left;
+        const int top = control.container.empty() ? 0 : container.top;
+        CHECK(shown.left == left + at(control.place.left));
+        CHECK(shown.top == top + at(control.place.top));
+        if (control.look.fitsCaption) {
+            CHECK(shown.width == window->textWidth(control.name, window->text(control.name)));
+        } else {
+            CHECK(shown.width == at(control.place.width));
+            CHECK(shown.height == at(control.place.height));
+        }
     }
 }
 
