@@ -98,7 +98,7 @@ TEST_CASE("hostile texts give captions or name their own field")
     }
 }
 
-TEST_CASE("the start-up defaults come from one reading of the clock")
+TEST_CASE("the start-up defaults come from the clock")
 {
     for (const cases::StartUp &c : cases::startUpDefaults) {
         INFO(c.row);
@@ -140,49 +140,6 @@ TEST_CASE("the real-time start check, then the first tick")
             CHECK(view.focusedField == static_cast<int>(fieldNamed(c.named)));
         }
     }
-}
-
-TEST_CASE("a tick reads the rates and the decimals option afresh")
-{
-    FakeView view;
-    view.clickRealTime();
-    FixedClock clock;
-    clock.moment = {{2007, 4, 26}, {1, 0, 0}};
-    onTimerTick(view, clock);
-    CHECK(view.caption(ResultLabel::MainAmount) == "主机用油量：65.000 公斤");
-    view.text(Field::MainRate) = "70";
-    view.threeDecimals = false;
-    onTimerTick(view, clock);
-    CHECK(view.caption(ResultLabel::MainAmount) == "主机用油量：70.000000 公斤");
-    view.clickRealTime();
-    CHECK(view.isIdle());
-    CHECK(view.caption(ResultLabel::MainAmount) == "主机用油量：70.000000 公斤");
-}
-
-TEST_CASE("a rate being retyped skips the tick; left empty, it is named")
-{
-    FakeView view;
-    view.clickRealTime();
-    view.text(Field::AuxRate) = "";
-    view.focusedField = static_cast<int>(Field::AuxRate);
-    FixedClock clock;
-    onTimerTick(view, clock);
-    CHECK(view.realTime);
-    CHECK(view.messages.empty());
-    view.focusedField = -1;
-    onTimerTick(view, clock);
-    CHECK_FALSE(view.realTime);
-    CHECK(view.messages == std::vector<std::string>{unreadableMessage(Field::AuxRate)});
-}
-
-TEST_CASE("the clipboard has the five captions, one a line")
-{
-    FakeView view;
-    view.text(Field::EndTime) = "09:30:00";
-    onCalculateClicked(view);
-    CHECK(resultsForClipboard(view) ==
-          "主机用油量：617.500 公斤\n副机用油量：142.5 公斤\n总共用油量：760 公斤\n"
-          "时差：09时30分\n日差：0天");
 }
 
 // What a message and a screen reader say of each field: its own name.
