@@ -7,7 +7,6 @@
 #include <doctest.h>
 
 #include <optional>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -228,26 +227,32 @@ TEST_CASE("lengths in UTF-16 units")
     CHECK(utf16Length("⛽🚢") == 3);
 }
 
-// The output and the error are patterns, matched in whole: the help names both options.
+// The help is checked by its parts: its first line, then a line for each option, which it names
+// and explains.
+bool readsAsUsage(const std::string &text)
+{
+    return text.starts_with("Usage: fuelcalc [--help | --version]\n") &&
+           text.find("\n\n  --help ") != std::string::npos &&
+           text.find("\n  --version ") != std::string::npos && text.ends_with("\n");
+}
+
 TEST_CASE("the command line")
 {
     struct Case {
         std::vector<std::string_view> arguments;
         bool opensWindow;
         int exitStatus;
-        std::string standardOutput;
+        std::string standardOutput; // "usage" for the help
         std::string standardError;
     };
-    const std::string version = "fuelcalc 1\\.2\\.3\n";
-    const std::string usage = "Usage: fuelcalc \\[--help \\| --version\\]\n"
-                              "(.+\n)+\n  --help +\\S.*\n  --version +\\S.*\n";
+    const std::string version = "fuelcalc 1.2.3\n";
     const auto unknown = [](const std::string &option) {
-        return "fuelcalc: unknown option '" + option + "' \\(see fuelcalc --help\\)\n";
+        return "fuelcalc: unknown option '" + option + "' (see fuelcalc --help)\n";
     };
     const Case cases[] = {
         {{}, true, 0, "", ""},
         {{"log.txt"}, true, 0, "", ""},
-        {{"--help"}, false, 0, usage, ""},
+        {{"--help"}, false, 0, "usage", ""},
         {{"--version"}, false, 0, version, ""},
         {{"x", "--version"}, false, 0, version, ""},
         {{"--version", "--bogus"}, false, 0, version, ""},
@@ -263,7 +268,10 @@ TEST_CASE("the command line")
         INFO(reply.standardOutput, reply.standardError);
         CHECK(reply.opensWindow == c.opensWindow);
         CHECK(reply.exitStatus == c.exitStatus);
-        CHECK(std::regex_match(reply.standardOutput, std::regex(c.standardOutput)));
-        CHECK(std::regex_match(reply.standardError, std::regex(c.standardError)));
+        if (c.standardOutput == "usage")
+            CHECK(readsAsUsage(reply.standardOutput));
+        else
+            CHECK(reply.standardOutput == c.standardOutput);
+        CHECK(reply.standardError == c.standardError);
     }
 }

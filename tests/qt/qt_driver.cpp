@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+
 namespace fuel::testing {
 
 namespace {

@@ -3,7 +3,6 @@
 
 #include "window_driver.h"
 
-#include "calc/messages.h"
 #include "form/contrast.h"
 #include "form/design.h"
 #include "qt/frm_main.h"
@@ -12,7 +11,6 @@
 #include <doctest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
