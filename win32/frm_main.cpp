@@ -228,6 +228,14 @@ void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
 // Enter and Escape arrive as IDOK and IDCANCEL, which no control has: they compute nothing.
 void FrmMain::onCommand(int id, int code)
 {
+    // The window has no default button, so the dialog manager sends Enter as IDOK: as in any
+    // dialog, it presses the push button that has the focus, and nothing else.
+    if (id == IDOK) {
+        const form::Control *focused = controlWithId(GetDlgCtrlID(GetFocus()));
+        if (focused && focused->kind == form::Kind::Button && IsChild(m_window, GetFocus()))
+            SendMessageW(GetFocus(), BM_CLICK, 0, 0);
+        return;
+    }
     const form::Control *control = controlWithId(id);
     if (!control || code != BN_CLICKED)
         return;

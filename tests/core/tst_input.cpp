@@ -1,38 +1,25 @@
 #include "input/key_filter.h"
 
-#include <QTest>
+#include <doctest.h>
+
+#include <string_view>
 
 using fuel::input::FilteredField;
 using fuel::input::filterKey;
 
-Q_DECLARE_METATYPE(FilteredField)
-
-class TestInput : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void everyCode_data();
-    void everyCode();
-};
-
-void TestInput::everyCode_data()
-{
-    QTest::addColumn<FilteredField>("field");
-    QTest::addColumn<QByteArray>("accepted");
-    QTest::newRow("rate") << FilteredField::Rate << QByteArray("0123456789\b");
-    QTest::newRow("start date") << FilteredField::StartDate << QByteArray("0123456789\b-");
-    QTest::newRow("start time") << FilteredField::StartTime << QByteArray("0123456789\b:");
-}
-
 // Every ASCII code and a few beyond: the field's characters pass unchanged, all others become 0.
-void TestInput::everyCode()
+TEST_CASE("each filtered field lets through its own characters only")
 {
-    QFETCH(FilteredField, field);
-    QFETCH(QByteArray, accepted);
-    for (int code = 0; code < 128; ++code) {
-        const auto expected = accepted.contains(static_cast<char>(code)) ? code : 0;
-        QCOMPARE(filterKey(static_cast<std::int16_t>(code), field), expected);
-    }
-    const std::int16_t beyondAscii[] = {
+    struct Case {
+        FilteredField field;
+        std::string_view accepted;
+    };
+    constexpr Case cases[] = {
+        {FilteredField::Rate, "0123456789\b"},
+        {FilteredField::StartDate, "0123456789\b-"},
+        {FilteredField::StartTime, "0123456789\b:"},
+    };
+    constexpr std::int16_t beyondAscii[] = {
         static_cast<std::int16_t>(0xFF10), // full-width digit zero
         static_cast<std::int16_t>(0xFF0D), // full-width hyphen-minus
         static_cast<std::int16_t>(0xFF1A), // full-width colon
@@ -43,9 +30,15 @@ void TestInput::everyCode()
         -1,
         INT16_MIN,
     };
-    for (const std::int16_t code : beyondAscii)
-        QCOMPARE(filterKey(code, field), std::int16_t{0});
+    for (const Case &c : cases) {
+        INFO(c.accepted);
+        for (std::int16_t code = 0; code < 128; ++code) {
+            INFO(code);
+            const bool accepted =
+                c.accepted.find(static_cast<char>(code)) != std::string_view::npos;
+            CHECK(filterKey(code, c.field) == (accepted ? code : 0));
+        }
+        for (const std::int16_t code : beyondAscii)
+            CHECK(filterKey(code, c.field) == 0);
+    }
 }
-
-QTEST_GUILESS_MAIN(TestInput)
-#include "tst_input.moc"

@@ -1,0 +1,504 @@
+// The window's behaviour, the same for every front-end: compiled once with each front-end's
+// driver, so both windows pass the same cases, read from the shared tables.
+
+#include "cases.h"
+#include "window_driver.h"
+
+#include "calc/events.h"
+#include "calc/messages.h"
+#include "form/design.h"
+
+#include <doctest.h>
+
+#include <algorithm>
+
+namespace cases = fuel::testing::cases;
+using fuel::calc::Field;
+using fuel::testing::FakeView;
+using fuel::testing::Key;
+using fuel::testing::MenuWay;
+using fuel::testing::WindowDriver;
+
+namespace {
+
+constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}};
+
+Field fieldNamed(std::string_view name)
+{
+    return std::get<Field>(fuel::form::controlNamed(name).role);
+}
+
+std::string captions(const WindowDriver &window)
+{
+    std::string shown;
+    for (const std::string_view label : cases::resultNames)
+        shown += window.text(label) + " | ";
+    return shown;
+}
+
+template <class Texts> std::string joined(const Texts &texts, std::string_view separator)
+{
+    std::string all;
+    for (const auto &text : texts)
+        all += std::string(text) + std::string(separator);
+    return all;
+}
+
+std::vector<std::string> messages(const WindowDriver &window)
+{
+    std::vector<std::string> texts;
+    for (const auto &box : window.boxes())
+        texts.push_back(box.text);
+    return texts;
+}
+
+void fill(WindowDriver &window, const cases::Calculation &c)
+{
+    for (std::size_t i = 0; i < c.texts.size(); ++i)
+        window.paste(cases::fieldNames[i], c.texts[i]);
+    if (window.isTicked("Check2") != c.threeDecimals)
+        window.click("Check2");
+}
+
+// What the core makes of the window as it stands: the answer the window must give.
+FakeView coreViewOf(const WindowDriver &window)
+{
+    FakeView view;
+    for (const std::string_view name : cases::fieldNames)
+        view.text(fieldNamed(name)) = window.text(name);
+    for (std::size_t i = 0; i < cases::resultNames.size(); ++i)
+        view.captions[i] = window.text(cases::resultNames[i]);
+    view.threeDecimals = window.isTicked("Check2");
+    view.realTime = window.isTicked("Check1");
+    view.timerRunning = window.timerRunning();
+    if (const std::string focused = window.focused(); !focused.empty()) {
+        if (const auto *field = std::get_if<Field>(&fuel::form::controlNamed(focused).role))
+            view.focusedField = static_cast<int>(*field);
+    }
+    return view;
+}
+
+// The window and the core agree: the same captions and messages, and never a message with
+// captions written.
+void checkAgainstCore(const WindowDriver &window, const FakeView &core, const std::string &before)
+{
+    CHECK(messages(window) == core.messages);
+    CHECK(captions(window) == joined(core.captions, " | "));
+    CHECK(window.boxes().size() <= 1);
+    if (!window.boxes().empty())
+        CHECK(captions(window) == before);
+}
+
+void checkRealTimeOff(const WindowDriver &window)
+{
+    CHECK_FALSE(window.isTicked("Check1"));
+    CHECK_FALSE(window.timerRunning());
+    CHECK(window.isEnabled("TxtStartDate1"));
+    CHECK(window.isEnabled("TxtStartTime1"));
+    CHECK(window.isEnabled("Command1"));
+}
+
+std::string hostileText(const WindowDriver &window, const cases::Hostile &hostile)
+{
+    std::string text;
+    for (int i = 0; i < hostile.times; ++i)
+        text += hostile.text;
+    const bool digits =
+        !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+    if (digits)
+        text.resize(std::min(text.size(), window.longestDigitRun()));
+    return text;
+}
+
+} // namespace
+
+TEST_CASE("the window opens with the present moment and the designed options")
+{
+    for (const cases::StartUp &c : cases::startUpDefaults) {
+        INFO(c.row);
+        const auto window = fuel::testing::openWindow(c.moment);
+        for (std::size_t i = 0; i < c.texts.size(); ++i)
+            CHECK(window->text(cases::fieldNames[i]) == c.texts[i]);
+        CHECK(captions(*window) == joined(FakeView{}.captions, " | "));
+        CHECK_FALSE(window->isTicked("Check1"));
+        CHECK(window->isTicked("Check2"));
+        CHECK_FALSE(window->timerRunning());
+        CHECK(window->focused() == "Check1");
+        CHECK(window->place("FrmMain").width == 369);
+        CHECK(window->place("FrmMain").height == 290);
+    }
+}
+
+TEST_CASE("typed characters go through each field's filter")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const cases::Typing &c : cases::typingCases) {
+        INFO(c.row);
+        window->type(c.field, c.typed);
+        CHECK(window->text(c.field) == c.kept);
+        window->press(Key::Return);
+        window->press(Key::Escape);
+        CHECK(window->text(c.field) == c.kept);
+    }
+    CHECK(window->boxes().empty());
+}
+
+TEST_CASE("Tab visits the designed order, and skips what real-time mode disables")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const std::string_view expected : cases::tabCycle) {
+        window->press(Key::Tab);
+        CHECK(window->focused() == expected);
+    }
+    for (auto expected = cases::tabCycle.rbegin() + 1; expected != cases::tabCycle.rend();
+         ++expected) {
+        window->press(Key::BackTab);
+        CHECK(window->focused() == *expected);
+    }
+    window->focus("Check1");
+    window->press(Key::Space);
+    REQUIRE(window->isTicked("Check1"));
+    for (const std::string_view expected : cases::tabCycleInRealTime) {
+        window->press(Key::Tab);
+        CHECK(window->focused() == expected);
+    }
+}
+
+TEST_CASE("计算 writes the five captions")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const cases::Calculation &c : cases::calculations) {
+        INFO(c.row);
+        fill(*window, c);
+        window->click("Command1");
+        CHECK(captions(*window) == joined(c.captions, " | "));
+    }
+    CHECK(window->boxes().empty());
+}
+
+TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere computes nothing")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    const std::string before = captions(*window);
+    for (const std::string_view name : {"Text1", "TxtStartDate2", "Check1", "Check2"}) {
+        INFO(name);
+        window->focus(name);
+        window->press(Key::Return);
+        window->press(Key::Enter);
+        window->press(Key::Escape);
+        CHECK(captions(*window) == before);
+    }
+    // 00:00 to 09:30 at each rate
+    struct Press {
+        Key key;
+        std::string_view rate;
+        std::string_view caption;
+    };
+    constexpr Press presses[] = {{Key::Space, "6", "主机用油量：57.000 公斤"},
+                                 {Key::Return, "60", "主机用油量：570.000 公斤"},
+                                 {Key::Enter, "600", "主机用油量：5700.000 公斤"}};
+    for (const Press &press : presses) {
+        INFO(press.rate);
+        window->paste("Text1", press.rate);
+        window->focus("Command1");
+        window->press(press.key);
+        CHECK(window->text("Label1") == press.caption);
+    }
+}
+
+// Each control where the design puts it, from its container's corner; a label in a frame as wide
+// as its caption.
+TEST_CASE("every control stands at its designed place at 96 dpi")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const fuel::form::Control &control : fuel::form::controls()) {
+        if (control.kind == fuel::form::Kind::Timer)
+            continue;
+        INFO(control.name);
+        const auto at = [](int twips) { return fuel::form::toPixels(twips, 96); };
+        const auto container =
+            window->place(control.container.empty() ? "FrmMain" : control.container);
+        const auto shown = window->place(control.name);
+        const int left = control.container.empty() ? 0 : container.left;
+        const int top = control.container.empty() ? 0 : container.top;
+        CHECK(shown.left == left + at(control.place.left));
+        CHECK(shown.top == top + at(control.place.top));
+        if (control.look.fitsCaption) {
+            CHECK(shown.width == window->textWidth(control.name, window->text(control.name)));
+        } else {
+            CHECK(shown.width == at(control.place.width));
+            CHECK(shown.height == at(control.place.height));
+        }
+    }
+}
+
+TEST_CASE("a result label is as wide as its caption, which grows with the figures")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    const auto before = window->place("Label1");
+    window->paste("Text1", "99999");
+    window->click("Command1");
+    const auto after = window->place("Label1");
+    CHECK(window->text("Label1") == "主机用油量：949990.500 公斤");
+    CHECK(after.width == window->textWidth("Label1", window->text("Label1")));
+    CHECK(after.width > before.width);
+    CHECK(after.left == before.left);
+    CHECK(after.top == before.top);
+    CHECK(after.height == before.height);
+}
+
+TEST_CASE("the rate boxes cover no character of the caption they sit in")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    const std::string caption = window->text("Label(1)");
+    const auto label = window->place("Label(1)");
+    const fuel::testing::Rect boxes[] = {window->place("Text1"), window->place("Text2")};
+    for (std::size_t i = 0; i < caption.size();) {
+        const auto lead = static_cast<unsigned char>(caption[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xE0 ? 3 : 2;
+        const std::string character = caption.substr(i, length);
+        const int left = label.left + window->textWidth("Label(1)", caption.substr(0, i));
+        i += length;
+        const int right = label.left + window->textWidth("Label(1)", caption.substr(0, i));
+        if (character == " ")
+            continue;
+        INFO(character);
+        for (const auto &box : boxes)
+            CHECK((right <= box.left || left >= box.left + box.width));
+    }
+}
+
+TEST_CASE("unreadable input is named, focused and leaves the captions")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const cases::Unreadable &c : cases::unreadableInputs) {
+        INFO(c.row);
+        fill(*window, cases::good);
+        window->click("Command1");
+        const std::string before = captions(*window);
+        REQUIRE(before == joined(cases::good.captions, " | "));
+        window->forgetBoxes();
+        window->paste(c.field, c.text);
+        if (!c.otherField.empty())
+            window->paste(c.otherField, c.otherText);
+        window->click("Command1");
+        CHECK(messages(*window) ==
+              std::vector<std::string>{fuel::calc::unreadableMessage(fieldNamed(c.named))});
+        CHECK(captions(*window) == before);
+        CHECK(window->focused() == c.named);
+    }
+}
+
+TEST_CASE("the message box: titled, one button, the field focused, and the program goes on")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->paste("TxtStartTime2", "x");
+    window->click("Command1");
+    REQUIRE(window->boxes().size() == 1);
+    CHECK(window->boxes().front().title == "错误");
+    CHECK(window->boxes().front().text ==
+          "结束时间应为 hh:mm:ss 格式的时间（例如 08:30:00），请重新输入。");
+    CHECK(window->boxes().front().buttons.size() == 1);
+    CHECK(window->boxes().front().errorIcon);
+    CHECK(window->boxes().front().ownedByWindow);
+    CHECK(window->focused() == "TxtStartTime2");
+    window->type("TxtStartTime2", "09:30:00");
+    window->click("Command1");
+    CHECK(window->text("Label1") == "主机用油量：617.500 公斤");
+    CHECK(window->boxes().size() == 1);
+}
+
+TEST_CASE("real-time mode starts from a start row that looks right")
+{
+    for (const cases::StartRow &c : cases::realTimeStartRows) {
+        INFO(c.row);
+        const auto window = fuel::testing::openWindow(half_past_nine);
+        window->paste("TxtStartDate1", c.date);
+        window->paste("TxtStartTime1", c.time);
+        const std::string before = captions(*window);
+        window->click("Check1");
+        if (c.outcome == cases::Start::Refused) {
+            CHECK(messages(*window) ==
+                  std::vector<std::string>{"日期或时间格式错误，请重新输入。"});
+            checkRealTimeOff(*window);
+            continue;
+        }
+        CHECK(window->timerRunning());
+        CHECK_FALSE(window->isEnabled("TxtStartDate1"));
+        CHECK_FALSE(window->isEnabled("TxtStartTime1"));
+        CHECK_FALSE(window->isEnabled("Command1"));
+        for (const std::string_view name : {"Text1", "Text2", "TxtStartDate2", "TxtStartTime2"})
+            CHECK(window->isEnabled(name));
+        CHECK(captions(*window) == before); // the first figures come with the first tick
+        FakeView core = coreViewOf(*window);
+        fuel::calc::onTimerTick(core, window->clock);
+        window->tick();
+        window->tick();
+        checkAgainstCore(*window, core, before);
+        if (c.outcome == cases::Start::StopsAtFirstTick) {
+            CHECK(messages(*window) ==
+                  std::vector<std::string>{fuel::calc::unreadableMessage(fieldNamed(c.named))});
+            checkRealTimeOff(*window);
+        } else {
+            CHECK(window->boxes().empty());
+        }
+    }
+}
+
+TEST_CASE("real-time mode follows the clock and reads the rates and the option at each tick")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->click("Check1");
+    window->wait(1500); // the window's own timer
+    CHECK(window->text("Label1") == "主机用油量：617.500 公斤");
+
+    window->clock.moment = {{2007, 4, 27}, {0, 30, 0}};
+    window->paste("Text2", "60");
+    window->click("Check2");
+    window->tick();
+    CHECK(window->text("Label5") == "日差：1天");
+    CHECK(window->text("Label2") == "副机用油量：1470 公斤");
+    CHECK(window->text("Label1") == "主机用油量：1592.500000 公斤");
+
+    window->click("Check1");
+    checkRealTimeOff(*window);
+    const std::string after = captions(*window);
+    window->clock.moment = {{2007, 4, 28}, {0, 0, 0}};
+    window->wait(1200);
+    CHECK(captions(*window) == after);
+    CHECK(window->boxes().empty());
+}
+
+TEST_CASE("a rate being retyped is waited for, an empty one left behind is named")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->click("Check1");
+    window->type("Text2", "");
+    window->tick();
+    CHECK(window->isTicked("Check1"));
+    CHECK(window->boxes().empty());
+    window->focus("Check2");
+    window->tick();
+    CHECK(messages(*window) ==
+          std::vector<std::string>{fuel::calc::unreadableMessage(Field::AuxRate)});
+    checkRealTimeOff(*window);
+}
+
+// The officer empties a rate to retype it and switches to another program before typing.
+TEST_CASE("a rate being retyped waits while another window is active")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->click("Check1");
+    window->type("Text1", "");
+    window->switchToAnotherWindow();
+    window->tick();
+    CHECK(window->isTicked("Check1"));
+    CHECK(window->timerRunning());
+    CHECK(window->boxes().empty());
+
+    window->switchBack();
+    CHECK(window->focused() == "Text1");
+    window->type("Text1", "60");
+    window->tick();
+    CHECK(window->text("Label1") == "主机用油量：570.000 公斤");
+    CHECK(window->boxes().empty());
+}
+
+TEST_CASE("复制 puts the five captions on the clipboard from the status group, button and boxes")
+{
+    struct Case {
+        std::string_view row;
+        std::string_view control;
+        MenuWay way;
+        bool offered;
+    };
+    constexpr Case ways[] = {
+        {"right click on the status group", "Frame(1)", MenuWay::RightClick, true},
+        {"menu key on the button", "Command1", MenuWay::MenuKey, true},
+        {"Shift+F10 on the button", "Command1", MenuWay::ShiftF10, true},
+        {"menu key on the real-time box", "Check1", MenuWay::MenuKey, true},
+        {"Shift+F10 on the decimals box", "Check2", MenuWay::ShiftF10, true},
+        {"right click on the settings group", "Frame(0)", MenuWay::RightClick, false},
+        {"menu key over the settings group", "Frame(0)", MenuWay::MenuKey, false},
+        {"menu key in a text field opens the field's own menu", "Text1", MenuWay::MenuKey, false},
+    };
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    const cases::Calculation &c = cases::calculations[0];
+    fill(*window, c);
+    window->click("Command1");
+    std::string expected = joined(c.captions, "\n");
+    expected.pop_back();
+    for (const Case &way : ways) {
+        INFO(way.row);
+        window->setClipboardText("before");
+        window->copyThroughMenu(way.control, way.way);
+        CHECK(window->clipboardText() == (way.offered ? expected : "before"));
+    }
+}
+
+TEST_CASE("hostile texts pasted into each field give the core's answer")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const cases::Hostile &hostile : cases::hostileTexts) {
+        const std::string text = hostileText(*window, hostile);
+        for (const std::string_view field : cases::fieldNames) {
+            INFO(hostile.row, " in ", field);
+            fill(*window, cases::good);
+            window->forgetBoxes();
+            window->paste(field, text);
+            // The designed text boxes have no length limit: nothing is cut on the way in, but
+            // what follows a NUL where the platform's texts end there, as Windows' do.
+            const std::string held = window->text(field);
+            CHECK((held == text || held == text.substr(0, text.find('\0'))));
+            FakeView core = coreViewOf(*window);
+            const std::string before = captions(*window);
+            fuel::calc::onCalculateClicked(core);
+            window->click("Command1");
+            checkAgainstCore(*window, core, before);
+        }
+    }
+}
+
+TEST_CASE("hostile texts in a start field, then real-time mode")
+{
+    for (const cases::Hostile &hostile : cases::hostileTexts) {
+        for (const std::string_view field : {"TxtStartDate1", "TxtStartTime1"}) {
+            INFO(hostile.row, " in ", field);
+            const auto window = fuel::testing::openWindow(half_past_nine);
+            window->paste(field, hostileText(*window, hostile));
+            FakeView core = coreViewOf(*window);
+            const std::string before = captions(*window);
+            core.clickRealTime();
+            if (core.timerRunning)
+                fuel::calc::onTimerTick(core, window->clock);
+            window->click("Check1");
+            window->tick();
+            checkAgainstCore(*window, core, before);
+            CHECK(window->isTicked("Check1") == core.realTime);
+        }
+    }
+}
+
+TEST_CASE("hostile texts pasted into a rate while real-time mode runs")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    for (const cases::Hostile &hostile : cases::hostileTexts) {
+        for (const std::string_view field : {"Text1", "Text2"}) {
+            INFO(hostile.row, " in ", field);
+            fill(*window, cases::good);
+            window->forgetBoxes();
+            window->focus("Check2");
+            window->click("Check1");
+            window->tick();
+            window->paste(field, hostileText(*window, hostile));
+            FakeView core = coreViewOf(*window);
+            const std::string before = captions(*window);
+            fuel::calc::onTimerTick(core, window->clock);
+            window->tick();
+            checkAgainstCore(*window, core, before);
+            CHECK(window->isTicked("Check1") == core.realTime);
+            if (window->isTicked("Check1"))
+                window->click("Check1");
+        }
+    }
+}

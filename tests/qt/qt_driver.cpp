@@ -1,0 +1,239 @@
+// The behaviour suite's driver over the Qt window, and the main of the Qt window tests: the
+// events are real key presses and clicks sent through Qt Test, the message boxes real boxes.
+
+#define DOCTEST_CONFIG_IMPLEMENT
+#include "window_driver.h"
+
+#include "form/design.h"
+#include "qt/frm_main.h"
+
+#include <doctest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+
+namespace fuel::testing {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Reads each message box as it is shown and closes it from inside its own modal loop, as a
+// click on its button would.
+class BoxReader final : public QObject {
+public:
+    BoxReader() { qApp->installEventFilter(this); }
+    ~BoxReader() override { qApp->removeEventFilter(this); }
+
+    std::vector<ShownBox> shown;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            std::vector<std::string> buttons;
+            for (const QAbstractButton *button : box->buttons())
+                buttons.push_back(button->text().toStdString());
+            shown.push_back({box->windowTitle().toStdString(), box->text().toStdString(), buttons,
+                             box->icon() == QMessageBox::Critical,
+                             qobject_cast<qt::FrmMain *>(box->parentWidget()) != nullptr});
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class QtDriver final : public WindowDriver {
+public:
+    explicit QtDriver(runtime::LocalDateTime moment)
+    {
+        clock.moment = moment;
+        m_window = std::make_unique<qt::FrmMain>(clock);
+        m_window->show();
+        REQUIRE(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        REQUIRE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void type(std::string_view field, std::string_view utf8) override
+    {
+        auto *edit = control<QLineEdit>(field);
+        edit->setFocus();
+        edit->clear();
+        // Keys type ASCII; the rest comes as an input method commits it, a run at a time.
+        const QString text = fromUtf8(utf8);
+        for (qsizetype start = 0; start < text.size();) {
+            const bool ascii = text[start].unicode() < 0x80;
+            qsizetype end = start;
+            while (end < text.size() && (text[end].unicode() < 0x80) == ascii)
+                ++end;
+            const QString run = text.mid(start, end - start);
+            if (ascii) {
+                QTest::keyClicks(edit, run);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(run);
+                QApplication::sendEvent(edit, &commit);
+            }
+            start = end;
+        }
+    }
+    void paste(std::string_view field, std::string_view utf8) override
+    {
+        auto *edit = control<QLineEdit>(field);
+        edit->selectAll();
+        edit->insert(fromUtf8(utf8));
+    }
+    void click(std::string_view name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void focus(std::string_view name) override { control(name)->setFocus(); }
+    void switchToAnotherWindow() override
+    {
+        m_other = std::make_unique<QWidget>();
+        m_other->show();
+        m_other->activateWindow();
+        REQUIRE(QTest::qWaitForWindowActive(m_other.get()));
+    }
+    void switchBack() override
+    {
+        m_window->activateWindow();
+        REQUIRE(QTest::qWaitForWindowActive(m_window.get()));
+        m_other.reset();
+    }
+    void press(Key key) override
+    {
+        static const std::map<Key, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+            {Key::Tab, {Qt::Key_Tab, Qt::NoModifier}},
+            {Key::BackTab, {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
+            {Key::Return, {Qt::Key_Return, Qt::NoModifier}},
+            {Key::Enter, {Qt::Key_Enter, Qt::NoModifier}},
+            {Key::Escape, {Qt::Key_Escape, Qt::NoModifier}}};
+        const auto &[code, modifiers] = keys.at(key);
+        QTest::keyClick(m_window->focusWidget(), code, modifiers);
+    }
+    void copyThroughMenu(std::string_view name, MenuWay way) override
+    {
+        QWidget *target = control(name);
+        target->setFocus();
+        if (way == MenuWay::RightClick) {
+            const QPoint at(20, target->height() - 10);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &event);
+        } else {
+            QTest::keyClick(target, way == MenuWay::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
+                            way == MenuWay::MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        auto *menu = m_window->findChild<QMenu *>(QStringLiteral("copyMenu"));
+        if (menu && menu->isVisible())
+            menu->actions().constFirst()->trigger();
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+
+    std::string text(std::string_view name) const override
+    {
+        const QWidget *widget = control(name);
+        if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            return edit->text().toStdString();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            return label->text().toStdString();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            return button->text().toStdString();
+        return widget->windowTitle().toStdString();
+    }
+    bool isEnabled(std::string_view name) const override { return control(name)->isEnabled(); }
+    bool isTicked(std::string_view name) const override
+    {
+        return control<QAbstractButton>(name)->isChecked();
+    }
+    std::string focused() const override
+    {
+        // The window's own focus, which it keeps while a message box is active.
+        const QWidget *widget = m_window->focusWidget();
+        return widget ? widget->objectName().toStdString() : "";
+    }
+    bool timerRunning() const override { return timer()->isActive(); }
+    Rect place(std::string_view name) const override
+    {
+        const QWidget *widget = control(name);
+        const QPoint at =
+            widget == m_window.get() ? QPoint() : widget->mapTo(m_window.get(), QPoint());
+        return {at.x(), at.y(), widget->width(), widget->height()};
+    }
+    int textWidth(std::string_view name, std::string_view utf8) const override
+    {
+        return control(name)->fontMetrics().horizontalAdvance(fromUtf8(utf8));
+    }
+    std::string clipboardText() const override
+    {
+        return QApplication::clipboard()->text().toStdString();
+    }
+    void setClipboardText(std::string_view utf8) override
+    {
+        QApplication::clipboard()->setText(fromUtf8(utf8));
+    }
+
+    const std::vector<ShownBox> &boxes() const override { return m_boxes.shown; }
+    void forgetBoxes() override { m_boxes.shown.clear(); }
+
+    void tick() override
+    {
+        if (timer()->isActive())
+            QMetaObject::invokeMethod(timer(), "timeout");
+    }
+    void wait(int milliseconds) override { QTest::qWait(milliseconds); }
+    std::size_t longestDigitRun() const override { return std::size_t(-1); }
+
+private:
+    template <class Widget = QWidget> Widget *control(std::string_view name) const
+    {
+        if (name == "FrmMain")
+            return qobject_cast<Widget *>(m_window.get());
+        auto *widget = m_window->findChild<Widget *>(fromUtf8(name));
+        REQUIRE_MESSAGE(widget, "no control named ", name);
+        return widget;
+    }
+    QTimer *timer() const
+    {
+        for (const form::Control &designed : form::controls()) {
+            if (designed.kind == form::Kind::Timer)
+                return m_window->findChild<QTimer *>(fromUtf8(designed.name));
+        }
+        FAIL("the design has no timer");
+        return nullptr;
+    }
+
+    BoxReader m_boxes;
+    std::unique_ptr<qt::FrmMain> m_window;
+    std::unique_ptr<QWidget> m_other;
+};
+
+} // namespace
+
+std::unique_ptr<WindowDriver> openWindow(runtime::LocalDateTime moment)
+{
+    return std::make_unique<QtDriver>(moment);
+}
+
+} // namespace fuel::testing
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    return doctest::Context(argc, argv).run();
+}

@@ -1,0 +1,236 @@
+// What only the Qt window has: its window-system hints and icon, the dark palette, the drawing
+// at any scale factor, what a screen reader hears, the input method and Qt's own texts.
+
+#include "window_driver.h"
+
+#include "form/contrast.h"
+#include "form/design.h"
+#include "qt/frm_main.h"
+#include "qt/qt_translations.h"
+
+#include <doctest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using fuel::qt::FrmMain;
+using fuel::testing::FixedClock;
+
+namespace {
+
+struct Window {
+    FixedClock clock;
+    FrmMain window{clock};
+
+    template <class Widget = QWidget> Widget *child(const char *name) const
+    {
+        auto *widget = window.findChild<Widget *>(QString::fromUtf8(name));
+        REQUIRE_MESSAGE(widget, "no control named ", name);
+        return widget;
+    }
+};
+
+QColor colourOf(const QWidget *widget, QPalette::ColorRole role)
+{
+    return widget->palette().color(role);
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    auto rgb = [](const QColor &c) {
+        return fuel::form::Rgb{static_cast<std::uint8_t>(c.red()),
+                               static_cast<std::uint8_t>(c.green()),
+                               static_cast<std::uint8_t>(c.blue())};
+    };
+    return fuel::form::contrastRatio(rgb(a), rgb(b));
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(53, 53, 53));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(36, 36, 36));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    return palette;
+}
+
+// As a desktop changes its theme: the running event loop tells every window, which a test's
+// loop-less run does not, so the window is told here.
+void switchTheme(const QPalette &palette, QWidget *window)
+{
+    QApplication::setPalette(palette);
+    QEvent changed(QEvent::ApplicationPaletteChange);
+    QApplication::sendEvent(window, &changed);
+}
+
+} // namespace
+
+TEST_CASE("one fixed size, no maximising, the title and the icon at its sizes")
+{
+    const Window w;
+    CHECK(w.window.minimumSize() == w.window.maximumSize());
+    CHECK_FALSE(w.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    CHECK(w.window.windowTitle() == QStringLiteral("Oradel - Lirra工作专版"));
+    CHECK(w.window.windowIcon().availableSizes().size() == 3);
+    for (const int side : {16, 32})
+        CHECK(w.window.windowIcon().pixmap(side).deviceIndependentSize() == QSizeF(side, side));
+    CHECK(w.child<QTimer>("Timer1")->interval() == 900);
+}
+
+TEST_CASE("the result labels: bold 9 pt in their colours, one line high")
+{
+    const Window w;
+    const std::pair<const char *, QColor> labels[] = {{"Label1", QColor(0, 0, 255)},
+                                                      {"Label2", QColor(0, 128, 0)},
+                                                      {"Label3", QColor(192, 0, 0)},
+                                                      {"Label4", QColor(255, 128, 0)},
+                                                      {"Label5", QColor(255, 128, 0)}};
+    for (const auto &[name, colour] : labels) {
+        INFO(name);
+        const QLabel *label = w.child<QLabel>(name);
+        CHECK(label->font().weight() == QFont::Bold);
+        CHECK_FALSE((label->font().italic() || label->font().underline()));
+        CHECK(label->font().pointSize() == 9);
+        CHECK(colourOf(label, QPalette::WindowText) == colour);
+        CHECK(label->fontMetrics().height() == 12);
+    }
+    const auto *credit = w.child<QLabel>("Label(0)");
+    CHECK(credit->alignment() == Qt::AlignCenter);
+    CHECK(colourOf(credit, QPalette::Window) == QColor(Qt::white));
+    CHECK(credit->frameShape() == QFrame::Box);
+    CHECK(credit->fontMetrics().horizontalAdvance(credit->text()) < credit->width());
+}
+
+// Every text of the window against what it stands on, in the colours the widgets use.
+TEST_CASE("a dark theme keeps every text readable and the designed hues")
+{
+    const QPalette light = QApplication::palette();
+    for (const bool openedDark : {true, false}) {
+        INFO((openedDark ? "opened in a dark theme" : "turned dark while open"));
+        if (openedDark)
+            QApplication::setPalette(darkPalette());
+        Window w;
+        if (!openedDark)
+            switchTheme(darkPalette(), &w.window);
+        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label(0)",
+                                 "Label(1)", "Label(2)", "Label(3)"}) {
+            INFO(name);
+            const QWidget *label = w.child(name);
+            CHECK(contrast(colourOf(label, QPalette::WindowText),
+                           colourOf(label, QPalette::Window)) >= 4.5);
+        }
+        CHECK(colourOf(w.child("Label(0)"), QPalette::Window) == QColor(Qt::white));
+        const QColor main = colourOf(w.child("Label1"), QPalette::WindowText);
+        CHECK((main.blue() == 255 && main.red() == main.green() && main.red() < 255));
+        switchTheme(light, &w.window);
+        CHECK(colourOf(w.child("Label1"), QPalette::WindowText) == QColor(0, 0, 255));
+        CHECK(colourOf(w.child("Label4"), QPalette::WindowText) == QColor(255, 128, 0));
+    }
+}
+
+// At any scale factor: the button's word stands one character a line, check box captions fit
+// their boxes, and a line of text fits a field.
+TEST_CASE("nothing is clipped at the scale factor")
+{
+    const Window w;
+    auto *button = w.child<QPushButton>("Command1");
+    CHECK_FALSE((button->isDefault() || button->autoDefault()));
+    const QImage image = button->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    QRect ink;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    CHECK(ink.width() <= 12 * scale);
+    CHECK(ink.height() > 18 * scale);
+    for (const char *name : {"Check1", "Check2"})
+        CHECK(w.child(name)->sizeHint().width() <= w.child(name)->width());
+    for (const char *name : {"Text1", "TxtStartDate1", "TxtStartTime2"}) {
+        const QWidget *field = w.child(name);
+        CHECK(field->fontMetrics().height() <= field->height() - 4);
+    }
+}
+
+TEST_CASE("the filtered fields take no input method, whose text would pass around the filter")
+{
+    const Window w;
+    for (const fuel::form::Control &control : fuel::form::controls()) {
+        const auto *field = std::get_if<fuel::calc::Field>(&control.role);
+        if (!field)
+            continue;
+        INFO(control.name);
+        CHECK(w.child(control.name.data())->testAttribute(Qt::WA_InputMethodEnabled) ==
+              !fuel::form::filterFor(*field));
+    }
+}
+
+TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field")
+{
+    Window w;
+    w.window.show();
+    REQUIRE(QTest::qWaitForWindowActive(&w.window));
+    auto *rate = w.child<QLineEdit>("Text1");
+    rate->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("7.5"));
+    rate->selectAll();
+    QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
+    CHECK(rate->text() == QStringLiteral("7.5"));
+    QTest::keyClick(rate, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(rate, Qt::Key_X, Qt::ControlModifier);
+    CHECK(rate->text().isEmpty());
+}
+
+// A clock that has moved on to the next day by its second reading.
+class RunningClock final : public fuel::runtime::Clock {
+public:
+    fuel::runtime::LocalDateTime now() const override
+    {
+        ++readings;
+        return readings == 1 ? fuel::runtime::LocalDateTime{{2007, 4, 26}, {23, 59, 59}}
+                             : fuel::runtime::LocalDateTime{{2007, 4, 27}, {0, 0, 0}};
+    }
+    mutable int readings = 0;
+};
+
+TEST_CASE("the window reads the clock once as it opens")
+{
+    const RunningClock clock;
+    const FrmMain window(clock);
+    CHECK(clock.readings == 1);
+    CHECK(window.findChild<QLineEdit *>(QStringLiteral("TxtStartDate2"))->text() ==
+          QStringLiteral("2007-04-26"));
+}
+
+// Windows words a message box's button in the system's language; Qt's is the window's own.
+TEST_CASE("the message box's button says 确定")
+{
+    const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
+    window->paste("Text1", "");
+    window->click("Command1");
+    REQUIRE(window->boxes().size() == 1);
+    CHECK(window->boxes().front().buttons == std::vector<std::string>{"确定"});
+}
+
+TEST_CASE("Qt's own menus speak Chinese")
+{
+    const Window w;
+    REQUIRE(fuel::qt::installChineseQtTexts());
+    const std::unique_ptr<QMenu> menu(
+        w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
+    QStringList items;
+    for (const QAction *action : menu->actions())
+        items << action->text();
+    CHECK(items.join(' ').contains(QStringLiteral("粘贴")));
+}

@@ -1,0 +1,297 @@
+#pragma once
+
+// The case tables, each case written once and read by every layer that needs it: the core's
+// tests, and the behaviour suite that both windows run. Plain C++; fields are named by their
+// designed control names, texts are UTF-8 and stay as the design states them.
+
+#include "runtime/clock.h"
+
+#include <array>
+#include <string_view>
+
+namespace fuel::testing::cases {
+
+using namespace std::string_view_literals;
+
+// The six fields and Check2 before "计算", and the five captions after it, Label1 to Label5.
+struct Calculation {
+    std::string_view row;
+    std::array<std::string_view, 6> texts; // Text1, Text2, the start date and time, the end's
+    bool threeDecimals;
+    std::array<std::string_view, 5> captions;
+};
+
+inline constexpr std::array<std::string_view, 6> fieldNames{
+    "Text1", "Text2", "TxtStartDate1", "TxtStartTime1", "TxtStartDate2", "TxtStartTime2"};
+inline constexpr std::array<std::string_view, 5> resultNames{"Label1", "Label2", "Label3", "Label4",
+                                                             "Label5"};
+
+inline constexpr Calculation calculations[] = {
+    {"ninety minutes, six decimals",
+     {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:30:00"},
+     false,
+     {"主机用油量：97.500000 公斤", "副机用油量：22.5 公斤", "总共用油量：120 公斤",
+      "时差：01时30分", "日差：0天"}},
+    {"ninety minutes, three decimals",
+     {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:30:00"},
+     true,
+     {"主机用油量：97.500 公斤", "副机用油量：22.5 公斤", "总共用油量：120 公斤", "时差：01时30分",
+      "日差：0天"}},
+    {"across midnight",
+     {"65", "15", "2007-04-26", "23:00:00", "2007-04-27", "01:00:00"},
+     false,
+     {"主机用油量：130.000000 公斤", "副机用油量：30 公斤", "总共用油量：160 公斤",
+      "时差：22时00分", "日差：1天"}},
+    {"three whole days",
+     {"65", "15", "2007-04-26", "08:00:00", "2007-04-29", "08:00:00"},
+     true,
+     {"主机用油量：4680.000 公斤", "副机用油量：1080 公斤", "总共用油量：5760 公斤",
+      "时差：00时00分", "日差：3天"}},
+    {"across a leap day",
+     {"60", "60", "2000-02-28", "12:00:00", "2000-03-01", "12:00:00"},
+     true,
+     {"主机用油量：2880.000 公斤", "副机用油量：2880 公斤", "总共用油量：5760 公斤",
+      "时差：00时00分", "日差：2天"}},
+    {"start equals end",
+     {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "08:00:00"},
+     false,
+     {"主机用油量：.000000 公斤", "副机用油量：0 公斤", "总共用油量：0 公斤", "时差：00时00分",
+      "日差：0天"}},
+    {"end before start on the same day",
+     {"65", "15", "2007-04-26", "10:00:00", "2007-04-26", "09:00:00"},
+     false,
+     {"主机用油量：-65.000000 公斤", "副机用油量：-15 公斤", "总共用油量：-80 公斤",
+      "时差：01时00分", "日差：0天"}},
+    {"end date before the start date counts the time of day only",
+     {"65", "15", "2007-04-28", "08:00:00", "2007-04-26", "09:00:00"},
+     false,
+     {"主机用油量：65.000000 公斤", "副机用油量：15 公斤", "总共用油量：80 公斤", "时差：01时00分",
+      "日差：-2天"}},
+    {"a minute boundary in one second",
+     {"60", "60", "2007-04-26", "08:00:59", "2007-04-26", "08:01:00"},
+     false,
+     {"主机用油量：1.000000 公斤", "副机用油量：1 公斤", "总共用油量：2 公斤", "时差：00时00分",
+      "日差：0天"}},
+    {"59 seconds count nothing",
+     {"60", "60", "2007-04-26", "08:00:00", "2007-04-26", "08:00:59"},
+     false,
+     {"主机用油量：.000000 公斤", "副机用油量：0 公斤", "总共用油量：0 公斤", "时差：00时00分",
+      "日差：0天"}},
+    {"one-digit parts, the end date with slashes",
+     {"65", "15", "2007-4-26", "8:0:0", "2007/04/26", "9:30:0"},
+     true,
+     {"主机用油量：97.500 公斤", "副机用油量：22.5 公斤", "总共用油量：120 公斤", "时差：01时30分",
+      "日差：0天"}},
+    {"full-width texts from a Chinese document or input method",
+     {"\u3000６０\u3000", "１５", "２００７－０４－２６", "０８：００：００", "２００７／４／２６",
+      "09：30：00"},
+     true,
+     {"主机用油量：90.000 公斤", "副机用油量：22.5 公斤", "总共用油量：112.5 公斤",
+      "时差：01时30分", "日差：0天"}},
+    // Products that extended-precision arithmetic rounds twice, to another last digit.
+    {"double rounding, six decimals",
+     {"3445683", "82", "6429-06-26", "09:20:37", "9551-04-24", "21:21:20"},
+     false,
+     {"主机用油量：94292369581040.100000 公斤", "副机用油量：2243959849.36667 公斤",
+      "总共用油量：94294613540889.5 公斤", "时差：12时00分", "日差：1140223天"}},
+    {"double rounding, three decimals",
+     {"332867571", "56751", "6323-01-06", "21:39:19", "6346-06-02", "06:46:47"},
+     true,
+     {"主机用油量：68283493746776.900 公斤", "副机用油量：11641736507.95 公斤",
+      "总共用油量：68295135483284.9 公斤", "时差：14时52分", "日差：8548天"}},
+    {"double rounding in the sixteenth digit",
+     {"768982439", "19562", "6003-03-15", "11:10:25", "6970-06-26", "19:29:49"},
+     true,
+     {"主机用油量：6520233103089660.000 公斤", "副机用油量：165866986674.633 公斤",
+      "总共用油量：6.52039897007634E+15 公斤", "时差：08时19分", "日差：353293天"}},
+    {"rates of one for a minute, the total adds rounded values",
+     {"1", "1", "2007-04-26", "08:00:00", "2007-04-26", "08:01:00"},
+     true,
+     {"主机用油量：.017 公斤", "副机用油量：0.017 公斤", "总共用油量：0.034 公斤", "时差：00时01分",
+      "日差：0天"}},
+    {"negative rate",
+     {"-60", "0", "2007-04-26", "08:00:00", "2007-04-26", "08:30:00"},
+     true,
+     {"主机用油量：-30.000 公斤", "副机用油量：0 公斤", "总共用油量：-30 公斤", "时差：00时30分",
+      "日差：0天"}},
+    {"largest rate for an hour",
+     {"2147483647", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:00:00"},
+     true,
+     {"主机用油量：2147483647.000 公斤", "副机用油量：15 公斤", "总共用油量：2147483662 公斤",
+      "时差：01时00分", "日差：0天"}},
+    {"largest rate over the whole calendar",
+     {"2147483647", "0", "0100-01-01", "00:00:00", "9999-12-31", "23:59:59"},
+     true,
+     {"主机用油量：186362066824704000.000 公斤", "副机用油量：0 公斤",
+      "总共用油量：1.86362066824704E+17 公斤", "时差：23时59分", "日差：3615899天"}},
+    {"the whole calendar backwards",
+     {"65", "15", "9999-12-31", "08:00:00", "0100-01-01", "09:00:00"},
+     true,
+     {"主机用油量：65.000 公斤", "副机用油量：15 公斤", "总共用油量：80 公斤", "时差：01时00分",
+      "日差：-3615899天"}},
+};
+
+// Texts that the calculation cannot read, put into the fields of `good` (one or two of them):
+// no caption is written and the one message names the first unreadable field in reading order,
+// the rates, the times, then the dates.
+struct Unreadable {
+    std::string_view row;
+    std::string_view field;
+    std::string_view text;
+    std::string_view otherField; // empty when one field is changed
+    std::string_view otherText;
+    std::string_view named;
+};
+
+// 65 and 15 kg an hour from 08:00 to 09:00 on one day, and what it gives.
+inline constexpr Calculation good{"good texts",
+                                  {"65", "15", "2007-04-26", "08:00:00", "2007-04-26", "09:00:00"},
+                                  true,
+                                  {"主机用油量：65.000 公斤", "副机用油量：15 公斤",
+                                   "总共用油量：80 公斤", "时差：01时00分", "日差：0天"}};
+
+inline constexpr Unreadable unreadableInputs[] = {
+    {"empty main rate", "Text1", "", "", "", "Text1"},
+    {"main rate over 32 bits", "Text1", "2147483648", "", "", "Text1"},
+    {"auxiliary rate with a point", "Text2", "1.5", "", "", "Text2"},
+    {"auxiliary rate far beyond 32 bits", "Text2", "99999999999", "", "", "Text2"},
+    {"start time of letters", "TxtStartTime1", "ab:cd:ef", "", "", "TxtStartTime1"},
+    {"end time 24:00:00", "TxtStartTime2", "24:00:00", "", "", "TxtStartTime2"},
+    {"start date month 13", "TxtStartDate1", "2007-13-01", "", "", "TxtStartDate1"},
+    {"end date 30 February", "TxtStartDate2", "2007-02-30", "", "", "TxtStartDate2"},
+    {"end date of letters", "TxtStartDate2", "today", "", "", "TxtStartDate2"},
+    {"auxiliary rate as a full-width date", "Text2", "２００７－０４－２６", "", "", "Text2"},
+    {"start time as a full-width date", "TxtStartTime1", "２００７－０４－２６", "", "",
+     "TxtStartTime1"},
+    {"start date of full-width digits", "TxtStartDate1", "１２", "", "", "TxtStartDate1"},
+    {"a rate is read before the dates", "TxtStartDate1", "x", "Text2", "", "Text2"},
+    {"the times are read before the dates", "TxtStartDate1", "x", "TxtStartTime2", "x",
+     "TxtStartTime2"},
+};
+
+// The start row when Check1 is ticked: refused at once with the one format message, running, or
+// running until the first tick finds no real date or time and names that field.
+enum class Start { Refused, Runs, StopsAtFirstTick };
+
+struct StartRow {
+    std::string_view row;
+    std::string_view date;
+    std::string_view time;
+    Start outcome;
+    std::string_view named; // the field a stop names
+};
+
+inline constexpr StartRow realTimeStartRows[] = {
+    {"designed start", "2007-04-26", "00:00:00", Start::Runs, ""},
+    {"seven-character time", "2007-04-26", "8:00:00", Start::Refused, ""},
+    {"nine-character date", "2007-4-26", "00:00:00", Start::Refused, ""},
+    {"ten digits without a hyphen", "2007042600", "00:00:00", Start::Refused, ""},
+    {"eight characters without a colon", "2007-04-26", "08-00-00", Start::Refused, ""},
+    {"a date as the time", "2007-04-26", "2007-04-26", Start::Refused, ""},
+    {"full-width date, no ASCII hyphen", "２００７－０４－２６", "00:00:00", Start::Refused, ""},
+    {"five-character time that a calculation would read", "2007-04-26", "8:0:0", Start::Refused,
+     ""},
+    {"looks like a date, month 99", "2007-99-99", "00:00:00", Start::StopsAtFirstTick,
+     "TxtStartDate1"},
+    {"looks like a date, 0000-00-00", "0000-00-00", "00:00:00", Start::StopsAtFirstTick,
+     "TxtStartDate1"},
+    {"looks like a time, leap second", "2007-04-26", "23:59:60", Start::StopsAtFirstTick,
+     "TxtStartTime1"},
+    // Each emoji is two UTF-16 units, so the text has the eight that the check counts.
+    {"emoji time of eight units", "2007-04-26", "😀:😀:😀", Start::StopsAtFirstTick, "TxtStartTime1"},
+};
+
+// The texts of the fields when the window opens at `moment`.
+struct StartUp {
+    std::string_view row;
+    runtime::LocalDateTime moment;
+    std::array<std::string_view, 6> texts;
+};
+
+inline constexpr StartUp startUpDefaults[] = {
+    {"morning, zero-padded",
+     {{2007, 3, 5}, {7, 4, 9}},
+     {"65", "15", "2007-03-05", "00:00:00", "2007-03-05", "07:04:09"}},
+    {"afternoon on the 24-hour clock",
+     {{2007, 3, 5}, {19, 4, 9}},
+     {"65", "15", "2007-03-05", "00:00:00", "2007-03-05", "19:04:09"}},
+    {"midnight",
+     {{2024, 12, 31}, {0, 0, 0}},
+     {"65", "15", "2024-12-31", "00:00:00", "2024-12-31", "00:00:00"}},
+};
+
+// Characters typed one by one into an emptied field ("\b" is backspace) and the text left: each
+// kind of field gets its own filter, and the end fields none.
+struct Typing {
+    std::string_view row;
+    std::string_view field;
+    std::string_view typed;
+    std::string_view kept;
+};
+
+inline constexpr Typing typingCases[] = {
+    {"full stop dropped in the main rate", "Text1", "12.5", "125"},
+    {"sign, space, letter and comma dropped in the auxiliary rate", "Text2", "- a+,7", "7"},
+    {"backspace deletes in a rate", "Text2", "123\b", "12"},
+    {"start date keeps hyphens, drops colons and slashes", "TxtStartDate1", "2007-03:/05",
+     "2007-0305"},
+    {"start time keeps colons, drops hyphens", "TxtStartTime1", "08:3-0", "08:30"},
+    {"end date takes anything", "TxtStartDate2", "a. b", "a. b"},
+    {"end time takes anything", "TxtStartTime2", "x.y-", "x.y-"},
+    {"end time keeps the input method's full-width colons", "TxtStartTime2", "08：30：00",
+     "08：30：00"},
+};
+
+// Where nine presses of Tab from Check1 go, and where they go while real-time mode has the
+// start fields and the button disabled.
+inline constexpr std::array<std::string_view, 9> tabCycle{
+    "TxtStartTime1", "Text1",         "Text2",    "TxtStartDate1", "Check2",
+    "TxtStartDate2", "TxtStartTime2", "Command1", "Check1"};
+inline constexpr std::array<std::string_view, 6> tabCycleInRealTime{
+    "Text1", "Text2", "Check2", "TxtStartDate2", "TxtStartTime2", "Check1"};
+
+// Texts a paste can bring into any field, `times` over. Each must give the core's answer: all
+// the right figures or exactly one message, never a crash or a half-written set of captions.
+struct Hostile {
+    std::string_view row;
+    std::string_view text;
+    int times;
+};
+
+inline constexpr Hostile hostileTexts[] = {
+    {"empty", "", 1},
+    {"spaces only", "     ", 1},
+    {"spaces around a rate", " 65 ", 1},
+    {"a plus sign", "+65", 1},
+    {"a minus sign", "-65", 1},
+    {"lone minus", "-", 1},
+    {"two signs", "+-5", 1},
+    {"decimal point", "6.5", 1},
+    {"leading zeros", "0000000015", 1},
+    {"over 32 bits", "2147483648", 1},
+    {"a megabyte of digits", "9", 1 << 20},
+    {"a megabyte of CJK", "油", 1 << 20},
+    {"full-width digits", "６５", 1},
+    {"full-width date", "２００７－０４－２６", 1},
+    {"tab before digits", "\t65", 1},
+    {"control characters", "\t\r\n\x01\x1b\x7f", 1},
+    {"NUL inside",
+     "6\0"
+     "5"sv,
+     1},
+    {"zero-width space inside", "6\u200b5", 1},
+    {"right-to-left mark", "\u200f65", 1},
+    {"combining overline", "6\u03055", 1},
+    {"emoji", "😀", 1},
+    {"digits and emoji", "65😀", 1},
+    {"a date", "2007-04-26", 1},
+    {"a date with spaces around", " 2007-04-26 ", 1},
+    {"0000-00-00", "0000-00-00", 1},
+    {"30 February", "2007-02-30", 1},
+    {"a time", "08:00:00", 1},
+    {"hours and minutes", "9:00", 1},
+    {"24:00:00", "24:00:00", 1},
+    {"leap second", "23:59:60", 1},
+};
+
+} // namespace fuel::testing::cases
