@@ -60,6 +60,9 @@ bool isEditingShortcut(WPARAM code) { return code < L' ' && GetKeyState(VK_CONTR
 LRESULT CALLBACK filterTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR field)
 {
+    // The subclass goes before the field does, as the subclassing contract asks.
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(edit, filterTyping, 0);
     if (message == WM_CHAR && !isEditingShortcut(wParam)) {
         const auto code = static_cast<std::int16_t>(wParam);
         if (input::filterKey(code, static_cast<input::FilteredField>(field)) == 0)

@@ -4,9 +4,10 @@ namespace fuel::win32 {
 
 namespace {
 
-// Windows 7 has neither entry, so both are looked up when first needed.
+// Windows 7 has none of these entries, so each is looked up when first needed.
 using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+using EnableNonClientScalingFunction = BOOL(WINAPI *)(HWND);
 
 template <class Function> Function user32Entry(const char *name)
 {
@@ -33,6 +34,14 @@ UINT dpiOf(HWND window)
             return dpi;
     }
     return systemDpi();
+}
+
+void scaleFrameWithDpi(HWND window)
+{
+    static const auto enableScaling =
+        user32Entry<EnableNonClientScalingFunction>("EnableNonClientDpiScaling");
+    if (enableScaling)
+        enableScaling(window);
 }
 
 SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi)

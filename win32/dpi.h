@@ -10,6 +10,10 @@ UINT dpiOf(HWND window);
 
 // The outer size of a window with this style whose client area is clientWidth × clientHeight
 // pixels on a monitor of the given dots per inch.
+// Lets the system scale the window's frame with its client when it moves between monitors of
+// different density; only Windows 10 1607 needs asking, and only it has the entry.
+void scaleFrameWithDpi(HWND window);
+
 SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);
 
 } // namespace fuel::win32

@@ -87,6 +87,14 @@ const form::Control &statusFrame()
 
 UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
 
+bool highContrastIsOn()
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 } // namespace
 
 FrmMain::FrmMain(const runtime::Clock &clock)
@@ -96,6 +104,7 @@ FrmMain::FrmMain(const runtime::Clock &clock)
     CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0, 0,
                     nullptr, nullptr, GetModuleHandleW(nullptr), this);
     m_dpi = dpiOf(m_window);
+    m_highContrast = highContrastIsOn();
     m_view.emplace(m_window, timerId());
     createControls();
     nameFieldsForScreenReaders();
@@ -124,6 +133,7 @@ LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
         auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         self->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        scaleFrameWithDpi(window);
     }
     auto *self = reinterpret_cast<FrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
@@ -146,6 +156,10 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         offerCopy(reinterpret_cast<HWND>(wParam), lParam);
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        followSystemColours();
+        break;
     case WM_DPICHANGED:
         changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -244,16 +258,42 @@ LRESULT FrmMain::colourStatic(HDC dc, HWND label)
     if (!control || (!control->look.text && !control->look.background))
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const form::Look &look = control->look;
-    const COLORREF background =
-        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
-    // A designed colour stays as designed on a light face, and is lightened on the dark face of
-    // a high-contrast theme.
-    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
-                                     : form::plainTextOn(toRgb(background));
-    SetTextColor(dc, toColorRef(text));
+    const auto [text, background] =
+        m_highContrast ? themeColours(control->look) : designedColours(control->look);
+    SetTextColor(dc, text);
     SetBkColor(dc, background);
     return reinterpret_cast<LRESULT>(brushOf(background));
+}
+
+// A high-contrast theme gives every text its own colours: a designed background becomes the
+// theme's window colour, and every designed text the theme's text colour on it.
+FrmMain::Colours FrmMain::themeColours(const form::Look &look)
+{
+    if (look.background)
+        return {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
+    return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+}
+
+// A designed colour stays as designed on a light face, and is lightened on a dark one.
+FrmMain::Colours FrmMain::designedColours(const form::Look &look)
+{
+    const COLORREF background =
+        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
+    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
+                                     : form::plainTextOn(toRgb(background));
+    return {toColorRef(text), background};
+}
+
+// A theme switched while the window is open: the labels are drawn again in the new colours,
+// and the controls, which keep their own colours, hear of it too.
+void FrmMain::followSystemColours()
+{
+    m_highContrast = highContrastIsOn();
+    for (const form::Control &control : form::controls()) {
+        if (const HWND child = controlWindow(m_window, control))
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HBRUSH FrmMain::brushOf(COLORREF colour)
@@ -300,7 +340,8 @@ void FrmMain::copyResults()
             text += L'\r';
         text += character;
     }
-    putOnClipboard(m_window, text);
+    if (!putOnClipboard(m_window, text))
+        m_view->showError(calc::clipboardBusyMessage);
 }
 
 // The window itself takes no keys: the focus goes back to the control that had it, at first

@@ -117,6 +117,21 @@ void windowIsFixedAndTitled()
     CHECK(std::abs((outer.top - work.top) - (work.bottom - outer.bottom)) <= 1);
 }
 
+// This program is linked as fuelcalc.exe is: its header says Windows 7, so that Windows gives it
+// the frame metrics of the systems it serves, not those before Vista.
+void headerSaysWindows7()
+{
+    const auto *base = reinterpret_cast<const BYTE *>(GetModuleHandleW(nullptr));
+    const IMAGE_OPTIONAL_HEADER &header =
+        reinterpret_cast<const IMAGE_NT_HEADERS *>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew)
+            ->OptionalHeader;
+    CHECK_EQ(header.MajorOperatingSystemVersion, 6);
+    CHECK_EQ(header.MinorOperatingSystemVersion, 1);
+    CHECK_EQ(header.MajorSubsystemVersion, 6);
+    CHECK_EQ(header.MinorSubsystemVersion, 1);
+}
+
 void placesAt96Dpi()
 {
     const WindowDriver window;
@@ -210,6 +225,106 @@ void designedFontsAndColours()
     const LONG_PTR style = styleOf(window.control("Label(0)"));
     CHECK((style & SS_TYPEMASK) == SS_CENTER);
     CHECK(style & WS_BORDER);
+}
+
+// Wine keeps no high-contrast setting: SPI_SETHIGHCONTRAST fails and SPI_GETHIGHCONTRAST always
+// says off. So, for as long as this object lives, this program's own import of
+// SystemParametersInfoW answers that high contrast is on, and the system colours are those of a
+// dark high-contrast theme; the window hears of both as it would of the user's switch.
+class HighContrastTheme {
+public:
+    HighContrastTheme()
+    {
+        // Through the generic function type, which converts to any other without a warning.
+        s_real = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW")));
+        redirectImport(address(s_real), address(reportOn));
+        for (std::size_t i = 0; i < std::size(elements); ++i)
+            m_saved[i] = GetSysColor(elements[i]);
+        SetSysColors(static_cast<int>(std::size(elements)), elements, theme);
+    }
+    ~HighContrastTheme()
+    {
+        redirectImport(address(reportOn), address(s_real));
+        SetSysColors(static_cast<int>(std::size(elements)), elements, m_saved);
+    }
+    HighContrastTheme(const HighContrastTheme &) = delete;
+    HighContrastTheme &operator=(const HighContrastTheme &) = delete;
+
+    // The colours of a theme in which none of the designed colours appears.
+    static constexpr int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW,
+                                       COLOR_WINDOWTEXT};
+    static constexpr COLORREF theme[] = {RGB(0, 0, 1), RGB(255, 255, 2), RGB(0, 0, 3),
+                                         RGB(0, 255, 4)};
+
+private:
+    using Function = BOOL(WINAPI *)(UINT, UINT, void *, UINT);
+
+    static BOOL WINAPI reportOn(UINT action, UINT size, void *value, UINT flags)
+    {
+        const BOOL answered = s_real(action, size, value, flags);
+        if (action == SPI_GETHIGHCONTRAST && answered)
+            static_cast<HIGHCONTRASTW *>(value)->dwFlags |= HCF_HIGHCONTRASTON;
+        return answered;
+    }
+
+    // Every entry of this program's import table that holds one function gets the other.
+    static ULONG_PTR address(Function function) { return reinterpret_cast<ULONG_PTR>(function); }
+
+    static void redirectImport(ULONG_PTR from, ULONG_PTR to)
+    {
+        auto *base = reinterpret_cast<BYTE *>(GetModuleHandleW(nullptr));
+        const auto *headers = reinterpret_cast<const IMAGE_NT_HEADERS *>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY &imports =
+            headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto *library = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(
+                 base + imports.VirtualAddress);
+             library->Name; ++library) {
+            for (auto *entry = reinterpret_cast<IMAGE_THUNK_DATA *>(base + library->FirstThunk);
+                 entry->u1.Function; ++entry) {
+                if (entry->u1.Function != from)
+                    continue;
+                DWORD protection;
+                VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
+                entry->u1.Function = to;
+                VirtualProtect(entry, sizeof *entry, protection, &protection);
+            }
+        }
+    }
+
+    static inline Function s_real = nullptr;
+    COLORREF m_saved[std::size(elements)]{};
+};
+
+// In a high-contrast theme every designed colour gives way to the theme's: the results, the
+// credit line and the captions; outside one, the designed colours come back exactly.
+void highContrastThemeColours()
+{
+    WindowDriver window;
+    const std::string_view designed[] = {"Label1", "Label2", "Label3", "Label4", "Label5",
+                                         "Label(0)"};
+    std::map<std::string_view, std::pair<COLORREF, COLORREF>> before;
+    for (const std::string_view name : designed) {
+        const LabelColours colours = coloursOf(window, name);
+        before[name] = {colours.text, colours.background};
+    }
+    {
+        const HighContrastTheme theme;
+        for (const std::string_view name : designed) {
+            const Row row(name);
+            const LabelColours colours = coloursOf(window, name);
+            const bool boxed = name == "Label(0)";
+            CHECK_EQ(colours.text, boxed ? RGB(0, 255, 4) : RGB(255, 255, 2));
+            CHECK_EQ(colours.background, boxed ? RGB(0, 0, 3) : RGB(0, 0, 1));
+        }
+    }
+    for (const std::string_view name : designed) {
+        const Row row(std::string(name) + " after the theme");
+        const LabelColours colours = coloursOf(window, name);
+        CHECK_EQ(colours.text, before[name].first);
+        CHECK_EQ(colours.background, before[name].second);
+    }
 }
 
 // What a field shows on the screen: its background, the colour most of it has, and how dark the
@@ -579,6 +694,19 @@ std::wstring clipboardText()
     return text;
 }
 
+std::string clipboardAnsiText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 // Picks the first item of the menu that has just opened, as the keyboard would. The menu's own
 // loop is the first to read the queue after the timer is set, so the shortest timer finds it open.
 void CALLBACK chooseFirstMenuItem(HWND, UINT, UINT_PTR timer, DWORD)
@@ -588,6 +716,14 @@ void CALLBACK chooseFirstMenuItem(HWND, UINT, UINT_PTR timer, DWORD)
         PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 1);
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 1);
     }
+}
+
+// Chooses "复制" from the menu that the window offers for a right click or the menu key.
+void offerCopyAndChoose(WindowDriver &window, HWND source, LPARAM position)
+{
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, chooseFirstMenuItem);
+    SendMessageW(window.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), position);
+    KillTimer(nullptr, timer);
 }
 
 void copyResults()
@@ -618,11 +754,84 @@ void copyResults()
     for (const Case &c : cases) {
         const Row row(c.row);
         win32::putOnClipboard(window.handle(), L"before");
-        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, chooseFirstMenuItem);
-        SendMessageW(window.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c.source),
-                     c.position);
-        KillTimer(nullptr, timer);
+        offerCopyAndChoose(window, c.source, c.position);
         CHECK(clipboardText() == (c.offered ? expected : L"before"));
+    }
+    // A program that reads the clipboard as ANSI text gets the Chinese in code page 936.
+    const Row row("as ANSI text");
+    offerCopyAndChoose(window, window.control("Check1"), -1);
+    CHECK_EQ(clipboardAnsiText().substr(0, 10), std::string("\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"));
+}
+
+// The clipboard held open by another program, as hold_clipboard.exe does, from before "复制" is
+// chosen until the given time has passed; it is let go at the latest when this object goes.
+class HeldClipboard {
+public:
+    explicit HeldClipboard(DWORD milliseconds)
+    {
+        std::wstring commandLine = L"\"" + besideThisProgram(L"hold_clipboard.exe") + L"\" " +
+                                   std::to_wstring(milliseconds);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &m_process);
+        // Held once this program can no longer open it.
+        const ULONGLONG giveUpAt = GetTickCount64() + 5000;
+        while (OpenClipboard(nullptr) && GetTickCount64() < giveUpAt) {
+            CloseClipboard();
+            Sleep(5);
+        }
+    }
+    ~HeldClipboard()
+    {
+        TerminateProcess(m_process.hProcess, 0);
+        WaitForSingleObject(m_process.hProcess, INFINITE);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    HeldClipboard(const HeldClipboard &) = delete;
+    HeldClipboard &operator=(const HeldClipboard &) = delete;
+
+private:
+    static std::wstring besideThisProgram(std::wstring_view name)
+    {
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+        return path.substr(0, path.find_last_of(L'\\') + 1) + std::wstring(name);
+    }
+
+    PROCESS_INFORMATION m_process{};
+};
+
+// A few milliseconds of another program's hold are waited out; a hold that lasts is reported in
+// a message of the window's own, and the clipboard keeps what it had.
+void copyWhileAnotherProgramHoldsTheClipboard()
+{
+    WindowDriver window;
+    fillFields(window, cases::calculations.front());
+    window.click("Command1");
+    struct Case {
+        std::string_view row;
+        DWORD heldMs;
+        bool copied;
+    };
+    constexpr Case cases[] = {
+        {"held for 300 ms: copied once let go", 300, true},
+        {"held for 4 s: not copied, and the window says so", 4000, false},
+    };
+    for (const Case &c : cases) {
+        const Row row(c.row);
+        window.forgetBoxes();
+        win32::putOnClipboard(window.handle(), L"before");
+        {
+            const HeldClipboard held(c.heldMs);
+            offerCopyAndChoose(window, window.control("Check1"), -1);
+        }
+        CHECK_EQ(clipboardText().substr(0, 6) == L"before", !c.copied);
+        const std::vector<std::string> none;
+        CHECK_EQ(window.messages(),
+                 c.copied ? none : std::vector<std::string>{"剪贴板正被其他程序占用，结果没有复制。请稍后再试。"});
+        CHECK(window.boxes().empty() || window.boxes().front().owner == window.handle());
     }
 }
 
@@ -681,9 +890,11 @@ void accessibleNamesAndForms()
 
 constexpr fuel::testing::Test tests[] = {
     {"windowIsFixedAndTitled", windowIsFixedAndTitled},
+    {"headerSaysWindows7", headerSaysWindows7},
     {"placesAt96Dpi", placesAt96Dpi},
     {"placesAfterMovingTo144Dpi", placesAfterMovingTo144Dpi},
     {"designedFontsAndColours", designedFontsAndColours},
+    {"highContrastThemeColours", highContrastThemeColours},
     {"fieldsLookEnabledUnlessDisabled", fieldsLookEnabledUnlessDisabled},
     {"calculateButtonKeepsOneWord", calculateButtonKeepsOneWord},
     {"stackingOrder", stackingOrder},
@@ -701,6 +912,7 @@ constexpr fuel::testing::Test tests[] = {
     {"realTimeTicksAgainstTheClock", realTimeTicksAgainstTheClock},
     {"failingTickLeavesRealTimeOnce", failingTickLeavesRealTimeOnce},
     {"copyResults", copyResults},
+    {"copyWhileAnotherProgramHoldsTheClipboard", copyWhileAnotherProgramHoldsTheClipboard},
     {"accessibleNamesAndForms", accessibleNamesAndForms},
 };
 
