@@ -3,6 +3,7 @@
 #include "placement.h"
 #include "utf.h"
 
+#include "form/space_runs.h"
 #include "input/key_filter.h"
 
 #include <commctrl.h>
@@ -93,6 +94,36 @@ void setUpRole(HWND child, const form::Control &control)
                      0);
 }
 
+int textWidth(HFONT font, std::wstring_view text)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent.cx;
+}
+
+// A box that lies over a caption's spaces goes where the spaces are drawn in the caption's font
+// at this density.
+RECT placeOverCaption(const form::Control &box, UINT dpi, const Fonts &fonts)
+{
+    RECT place = placeInWindow(box, dpi);
+    const auto run = form::runUnder(box);
+    if (!run)
+        return place;
+    const HFONT font = fonts.forLook(run->label->look);
+    const std::wstring before = toUtf16(run->captionBefore);
+    const int labelLeft = placeInWindow(*run->label, dpi).left;
+    const int runLeft = labelLeft + textWidth(font, before);
+    const int runRight = labelLeft + textWidth(font, before + toUtf16(run->spaces));
+    const form::PixelSpan span = form::placeOverRun(box, *run, runLeft, runRight);
+    place.left = span.left;
+    place.right = span.left + span.width;
+    return place;
+}
+
 } // namespace
 
 HWND createControl(HWND window, const form::Control &control)
@@ -115,7 +146,7 @@ void placeControl(HWND window, const form::Control &control, UINT dpi, const Fon
     if (!child)
         return;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook(control.look)), FALSE);
-    const RECT place = placeInWindow(control, dpi);
+    const RECT place = placeOverCaption(control, dpi, fonts);
     SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (control.look.fitsCaption)

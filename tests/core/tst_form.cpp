@@ -1,5 +1,6 @@
 #include "form/contrast.h"
 #include "form/design.h"
+#include "form/space_runs.h"
 
 #include <QRect>
 #include <QTest>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void tabOrder();
     void rolesNameTheirControls();
     void filters();
+    void rateBoxesLieOverSpaces_data();
+    void rateBoxesLieOverSpaces();
     void contrast_data();
     void contrast();
     void darkBackgroundsKeepTheHue_data();
@@ -111,6 +114,41 @@ void TestForm::filters()
     QCOMPARE(filterFor(Field::StartTime), FilteredField::StartTime);
     QVERIFY(!filterFor(Field::EndDate));
     QVERIFY(!filterFor(Field::EndTime));
+}
+
+// Each rate box keeps its designed share of its run of spaces, however wide the font draws it.
+void TestForm::rateBoxesLieOverSpaces_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("runLeft");
+    QTest::addColumn<int>("runRight");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("width");
+    QTest::newRow("Text1, designed font at 96 dpi") << "Text1" << "主机耗油：" << 76 << 118 << 80 << 33;
+    QTest::newRow("Text2, designed font at 96 dpi")
+        << "Text2" << "主机耗油：       公斤  副机：" << 190 << 232 << 192 << 33;
+    QTest::newRow("Text1, spaces drawn wider") << "Text1" << "主机耗油：" << 100 << 184 << 108 << 66;
+    QTest::newRow("Text2, spaces drawn narrower")
+        << "Text2" << "主机耗油：       公斤  副机：" << 300 << 321 << 301 << 17;
+}
+
+void TestForm::rateBoxesLieOverSpaces()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(int, runLeft);
+    QFETCH(int, runRight);
+    QFETCH(int, left);
+    QFETCH(int, width);
+    const Control &control = controlNamed(box.toStdString());
+    const auto run = runUnder(control);
+    QVERIFY(run);
+    QCOMPARE(run->label->name, std::string_view("Label(1)"));
+    QCOMPARE(QString::fromUtf8(run->captionBefore), before);
+    QCOMPARE(run->spaces, std::string_view("       "));
+    QCOMPARE(placeOverRun(control, *run, runLeft, runRight), (PixelSpan{left, width}));
+    QVERIFY(!runUnder(controlNamed("TxtStartDate1")));
 }
 
 void TestForm::contrast_data()
