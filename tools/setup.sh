@@ -20,11 +20,13 @@ fuel_packages=(
 # What the Windows build adds, for tools/build-windows.sh and the scripts that run its programs:
 # the cross-compiler, NSIS for the installer, a 64-bit-only Wine (the installer and the program
 # are both x86-64), Wine's own fonts (Marlett draws the title bar's minimise and close buttons,
-# which Wine draws itself) and xdotool, which finds the window for the screenshot and the checks.
+# which Wine draws itself) and xdotool, which finds the window for the screenshot and the checks;
+# librsvg2-bin and icoutils draw the program's icon from its SVG (tools/make-icon.sh).
 fuel_windows_packages=(
     g++-mingw-w64-x86-64-posix nsis
     wine wine64 fonts-wine
     xdotool
+    librsvg2-bin icoutils
 )
 
 fuel_as_root() {
