@@ -90,8 +90,7 @@ void setUpRole(HWND child, const form::Control &control)
     if (const auto *field = std::get_if<calc::Field>(&control.role))
         setUpField(child, *field);
     if (control.kind == form::Kind::CheckBox)
-        SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED,
-                     0);
+        SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int textWidth(HFONT font, std::wstring_view text)
@@ -132,10 +131,10 @@ HWND createControl(HWND window, const form::Control &control)
     if (!kind.className)
         return nullptr;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
-    const HWND child =
-        CreateWindowExW(kind.exStyle, kind.className, toUtf16(control.text).c_str(), style, 0, 0,
-                        0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
-                        GetModuleHandleW(nullptr), nullptr);
+    const HWND child = CreateWindowExW(
+        kind.exStyle, kind.className, toUtf16(control.text).c_str(), style, 0, 0, 0, 0, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
+        GetModuleHandleW(nullptr), nullptr);
     setUpRole(child, control);
     return child;
 }

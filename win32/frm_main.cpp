@@ -13,6 +13,7 @@
 
 #include <windowsx.h>
 
+#include <array>
 #include <vector>
 
 #ifndef WM_DPICHANGED // newer than the Windows 7 headers
@@ -25,16 +26,8 @@ namespace {
 
 constexpr wchar_t className[] = L"FuelCalcFrmMain";
 // A fixed single border: no sizing edge and no maximise button.
-constexpr DWORD windowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR copyCommand = 1;
-
-HICON programIcon(int size)
-{
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(FUEL_ICON_ID), IMAGE_ICON, size, size,
-                                         LR_DEFAULTCOLOR));
-}
 
 void registerClass(WNDPROC procedure)
 {
@@ -42,8 +35,6 @@ void registerClass(WNDPROC procedure)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
@@ -77,7 +68,8 @@ COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, col
 bool isButtonOrBox(HWND child)
 {
     const form::Control *control = controlWithId(GetDlgCtrlID(child));
-    return control && (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
+    return control &&
+           (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
 }
 
 const form::Control &statusFrame()
@@ -105,6 +97,7 @@ FrmMain::FrmMain(const runtime::Clock &clock)
                     nullptr, nullptr, GetModuleHandleW(nullptr), this);
     m_dpi = dpiOf(m_window);
     m_highContrast = highContrastIsOn();
+    loadIcons();
     m_view.emplace(m_window, timerId());
     createControls();
     nameFieldsForScreenReaders();
@@ -119,6 +112,8 @@ FrmMain::~FrmMain()
         DestroyWindow(m_window);
     for (const auto &[colour, brush] : m_brushes)
         DeleteObject(brush);
+    for (const HICON icon : m_icons)
+        DestroyIcon(icon);
 }
 
 void FrmMain::show(int showCommand)
@@ -130,7 +125,8 @@ void FrmMain::show(int showCommand)
 LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        auto *self =
+            static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         self->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         scaleFrameWithDpi(window);
@@ -198,6 +194,20 @@ void FrmMain::nameFieldsForScreenReaders()
     }
 }
 
+// The title bar's and the taskbar's icons, drawn for the window's density. The window keeps
+// the icons it is given, so the old ones go only once the new ones are in place.
+void FrmMain::loadIcons()
+{
+    const std::array<HICON, 2> icons = {
+        programIconAt(FUEL_ICON_ID, systemMetricAt(SM_CXICON, m_dpi)),
+        programIconAt(FUEL_ICON_ID, systemMetricAt(SM_CXSMICON, m_dpi))};
+    SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons[0]));
+    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons[1]));
+    for (const HICON icon : m_icons)
+        DestroyIcon(icon);
+    m_icons = icons;
+}
+
 // The new fonts are in place on every control before the old ones go.
 void FrmMain::layOut()
 {
@@ -235,6 +245,7 @@ void FrmMain::centreOnWorkArea()
 void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
 {
     m_dpi = dpi;
+    loadIcons();
     layOut();
     fitWindow({suggested.left, suggested.top});
 }

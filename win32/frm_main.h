@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,6 +43,7 @@ private:
 
     void createControls();
     void nameFieldsForScreenReaders();
+    void loadIcons();
     void layOut();
     SIZE outerSize() const;
     void fitWindow(POINT topLeft);
@@ -69,6 +71,7 @@ private:
     std::optional<ControlView> m_view;
     std::optional<FieldAnnotations> m_annotations;
     std::map<COLORREF, HBRUSH> m_brushes;
+    std::array<HICON, 2> m_icons{}; // big, small
     HWND m_lastFocus = nullptr;
 };
 

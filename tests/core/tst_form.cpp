@@ -125,12 +125,16 @@ void TestForm::rateBoxesLieOverSpaces_data()
     QTest::addColumn<int>("runRight");
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("width");
-    QTest::newRow("Text1, designed font at 96 dpi") << "Text1" << "主机耗油：" << 76 << 118 << 80 << 33;
+    QTest::newRow("Text1, designed font at 96 dpi") << "Text1"
+                                                    << "主机耗油：" << 76 << 118 << 80 << 33;
     QTest::newRow("Text2, designed font at 96 dpi")
-        << "Text2" << "主机耗油：       公斤  副机：" << 190 << 232 << 192 << 33;
-    QTest::newRow("Text1, spaces drawn wider") << "Text1" << "主机耗油：" << 100 << 184 << 108 << 66;
+        << "Text2"
+        << "主机耗油：       公斤  副机：" << 190 << 232 << 192 << 33;
+    QTest::newRow("Text1, spaces drawn wider") << "Text1"
+                                               << "主机耗油：" << 100 << 184 << 108 << 66;
     QTest::newRow("Text2, spaces drawn narrower")
-        << "Text2" << "主机耗油：       公斤  副机：" << 300 << 321 << 301 << 17;
+        << "Text2"
+        << "主机耗油：       公斤  副机：" << 300 << 321 << 301 << 17;
 }
 
 void TestForm::rateBoxesLieOverSpaces()

@@ -105,8 +105,6 @@ void windowIsFixedAndTitled()
     CHECK(style & WS_SYSMENU);
     CHECK_EQ(win32::toUtf8(win32::windowText(window.handle())),
              std::string("Oradel - Lirra工作专版"));
-    CHECK(SendMessageW(window.handle(), WM_GETICON, ICON_BIG, 0) ||
-          GetClassLongPtrW(window.handle(), GCLP_HICON));
     CHECK(!window.isTicked("Check1"));
     CHECK(window.isTicked("Check2"));
     // Centred on the work area.
@@ -188,6 +186,40 @@ void placesAfterMovingTo144Dpi()
     CHECK_EQ(caption.right - caption.left, 423L);
     CHECK_EQ(caption.bottom - caption.top,
              static_cast<LONG>(lineHeight(window.control("Label(1)"))));
+}
+
+int iconWidth(HWND window, WPARAM which)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &info))
+        return 0;
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return colour.bmWidth;
+}
+
+// The title bar's and the taskbar's icons are drawn for the window's density, also after it
+// moves to a monitor of another.
+void iconsAtEveryDensity()
+{
+    WindowDriver window;
+    struct Case {
+        UINT dpi;
+        int big;
+        int small;
+    };
+    constexpr Case cases[] = {
+        {96, 32, 16}, {120, 40, 20}, {144, 48, 24}, {192, 64, 32}, {96, 32, 16}};
+    for (const Case &c : cases) {
+        const Row row(std::to_string(c.dpi) + " dpi");
+        RECT suggested{0, 0, 800, 600};
+        SendMessageW(window.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        CHECK_EQ(iconWidth(window.handle(), ICON_BIG), c.big);
+        CHECK_EQ(iconWidth(window.handle(), ICON_SMALL), c.small);
+    }
 }
 
 void designedFontsAndColours()
@@ -278,8 +310,8 @@ private:
             base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
         const IMAGE_DATA_DIRECTORY &imports =
             headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (auto *library = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(
-                 base + imports.VirtualAddress);
+        for (auto *library =
+                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
              library->Name; ++library) {
             for (auto *entry = reinterpret_cast<IMAGE_THUNK_DATA *>(base + library->FirstThunk);
                  entry->u1.Function; ++entry) {
@@ -302,8 +334,8 @@ private:
 void highContrastThemeColours()
 {
     WindowDriver window;
-    const std::string_view designed[] = {"Label1", "Label2", "Label3", "Label4", "Label5",
-                                         "Label(0)"};
+    const std::string_view designed[] = {"Label1", "Label2", "Label3",
+                                         "Label4", "Label5", "Label(0)"};
     std::map<std::string_view, std::pair<COLORREF, COLORREF>> before;
     for (const std::string_view name : designed) {
         const LabelColours colours = coloursOf(window, name);
@@ -768,7 +800,8 @@ void copyResults()
     // A program that reads the clipboard as ANSI text gets the Chinese in code page 936.
     const Row row("as ANSI text");
     offerCopyAndChoose(window, window.control("Check1"), -1);
-    CHECK_EQ(clipboardAnsiText().substr(0, 10), std::string("\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"));
+    CHECK_EQ(clipboardAnsiText().substr(0, 10),
+             std::string("\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"));
 }
 
 // The clipboard held open by another program, as hold_clipboard.exe does, from before "复制" is
@@ -838,7 +871,9 @@ void copyWhileAnotherProgramHoldsTheClipboard()
         CHECK_EQ(clipboardText().substr(0, 6) == L"before", !c.copied);
         const std::vector<std::string> none;
         CHECK_EQ(window.messages(),
-                 c.copied ? none : std::vector<std::string>{"剪贴板正被其他程序占用，结果没有复制。请稍后再试。"});
+                 c.copied ? none
+                          : std::vector<std::string>{
+                                "剪贴板正被其他程序占用，结果没有复制。请稍后再试。"});
         CHECK(window.boxes().empty() || window.boxes().front().owner == window.handle());
     }
 }
@@ -901,6 +936,7 @@ constexpr fuel::testing::Test tests[] = {
     {"headerSaysWindows7", headerSaysWindows7},
     {"placesAt96Dpi", placesAt96Dpi},
     {"placesAfterMovingTo144Dpi", placesAfterMovingTo144Dpi},
+    {"iconsAtEveryDensity", iconsAtEveryDensity},
     {"designedFontsAndColours", designedFontsAndColours},
     {"highContrastThemeColours", highContrastThemeColours},
     {"fieldsLookEnabledUnlessDisabled", fieldsLookEnabledUnlessDisabled},
