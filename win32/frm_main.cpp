@@ -28,6 +28,8 @@ constexpr wchar_t className[] = L"FuelCalcFrmMain";
 // A fixed single border: no sizing edge and no maximise button.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR copyCommand = 1;
+// Posted once the window is first drawn: what only a screen reader needs.
+constexpr UINT afterFirstPaint = WM_APP + 1;
 
 void registerClass(WNDPROC procedure)
 {
@@ -100,7 +102,6 @@ FrmMain::FrmMain(const runtime::Clock &clock)
     loadIcons();
     m_view.emplace(m_window, timerId());
     createControls();
-    nameFieldsForScreenReaders();
     layOut();
     calc::onLoad(*m_view, m_clock);
     centreOnWorkArea();
@@ -116,10 +117,13 @@ FrmMain::~FrmMain()
         DestroyIcon(icon);
 }
 
+// The first paint comes first; the screen reader's names, which start COM's accessibility
+// service, come just after it, before a key or a screen reader's question can be read.
 void FrmMain::show(int showCommand)
 {
     ShowWindow(m_window, showCommand);
-    UpdateWindow(m_window);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PostMessageW(m_window, afterFirstPaint, 0, 0);
 }
 
 LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -166,6 +170,12 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
+    case afterFirstPaint:
+        nameFieldsForScreenReaders();
+        return 0;
+    case WM_GETOBJECT:
+        nameFieldsForScreenReaders();
+        break;
     case WM_DESTROY:
         m_annotations.reset();
         PostQuitMessage(0);
@@ -186,6 +196,8 @@ void FrmMain::createControls()
 
 void FrmMain::nameFieldsForScreenReaders()
 {
+    if (m_annotations)
+        return;
     m_annotations.emplace();
     for (const form::Control &control : form::controls()) {
         if (const auto *field = std::get_if<calc::Field>(&control.role))
