@@ -123,19 +123,30 @@ RECT placeOverCaption(const form::Control &box, UINT dpi, const Fonts &fonts)
     return place;
 }
 
+// A label that fits its caption takes the caption's size in the new font.
+void setFont(HWND child, const form::Control &control, const Fonts &fonts)
+{
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook(control.look)), FALSE);
+    if (control.look.fitsCaption)
+        fitToCaption(child);
+}
+
 } // namespace
 
-HWND createControl(HWND window, const form::Control &control)
+HWND createControl(HWND window, const form::Control &control, UINT dpi, const Fonts &fonts)
 {
     const WindowKind kind = windowKind(control);
     if (!kind.className)
         return nullptr;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
-    const HWND child = CreateWindowExW(
-        kind.exStyle, kind.className, toUtf16(control.text).c_str(), style, 0, 0, 0, 0, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
-        GetModuleHandleW(nullptr), nullptr);
+    const RECT place = placeOverCaption(control, dpi, fonts);
+    const HWND child =
+        CreateWindowExW(kind.exStyle, kind.className, toUtf16(control.text).c_str(), style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
+                        GetModuleHandleW(nullptr), nullptr);
     setUpRole(child, control);
+    setFont(child, control, fonts);
     return child;
 }
 
@@ -144,12 +155,10 @@ void placeControl(HWND window, const form::Control &control, UINT dpi, const Fon
     const HWND child = controlWindow(window, control);
     if (!child)
         return;
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook(control.look)), FALSE);
     const RECT place = placeOverCaption(control, dpi, fonts);
     SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (control.look.fitsCaption)
-        fitToCaption(child);
+    setFont(child, control, fonts);
 }
 
 void fitToCaption(HWND label)

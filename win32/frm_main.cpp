@@ -101,8 +101,8 @@ FrmMain::FrmMain(const runtime::Clock &clock)
     m_highContrast = highContrastIsOn();
     loadIcons();
     m_view.emplace(m_window, timerId());
+    m_fonts = std::make_unique<Fonts>(m_dpi);
     createControls();
-    layOut();
     calc::onLoad(*m_view, m_clock);
     centreOnWorkArea();
 }
@@ -191,7 +191,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void FrmMain::createControls()
 {
     for (const form::Control *control : inStackingOrder())
-        createControl(m_window, *control);
+        createControl(m_window, *control, m_dpi, *m_fonts);
 }
 
 void FrmMain::nameFieldsForScreenReaders()
