@@ -2,42 +2,26 @@
 // SimSun label, no manifest, no common controls, no COM. The floor under both fuelcalc.exe and
 // the project's bare window (bare_window.cpp).
 
-#include <windows.h>
+#include "bare_class.h"
 
 namespace {
 
 constexpr wchar_t className[] = L"PlainWindow";
-constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int clientWidth = 369;
 constexpr int clientHeight = 290;
-
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    fuel::bench::registerBareClass(instance, className);
 
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
-    const HWND window = CreateWindowExW(
-        0, className, L"主副机油耗计算器", windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    AdjustWindowRectEx(&frame, fuel::bench::bareWindowStyle, FALSE, 0);
+    const HWND window =
+        CreateWindowExW(0, className, L"主副机油耗计算器", fuel::bench::bareWindowStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     const HFONT bold =
         CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");

@@ -721,31 +721,21 @@ void failingTickLeavesRealTimeOnce()
     CHECK_EQ(window.messages().size(), 1u);
 }
 
-std::wstring clipboardText()
+// The clipboard's text in the format: CF_UNICODETEXT as wchar_t, CF_TEXT as char.
+template <class Character> std::basic_string<Character> clipboardText(UINT format)
 {
-    std::wstring text;
+    std::basic_string<Character> text;
     if (!OpenClipboard(nullptr))
         return text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t *>(GlobalLock(data));
+    if (const HANDLE data = GetClipboardData(format)) {
+        text = static_cast<const Character *>(GlobalLock(data));
         GlobalUnlock(data);
     }
     CloseClipboard();
     return text;
 }
 
-std::string clipboardAnsiText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char *>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
+std::wstring clipboardText() { return clipboardText<wchar_t>(CF_UNICODETEXT); }
 
 // Picks the first item of the menu that has just opened, as the keyboard would. The menu's own
 // loop is the first to read the queue after the timer is set, so the shortest timer finds it open.
@@ -800,7 +790,7 @@ void copyResults()
     // A program that reads the clipboard as ANSI text gets the Chinese in code page 936.
     const Row row("as ANSI text");
     offerCopyAndChoose(window, window.control("Check1"), -1);
-    CHECK_EQ(clipboardAnsiText().substr(0, 10),
+    CHECK_EQ(clipboardText<char>(CF_TEXT).substr(0, 10),
              std::string("\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"));
 }
 
