@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates packaging/icons/fuelcalc.ico from packaging/icons/fuelcalc.svg: one true-colour
-# image for each size that Windows asks for at 100 % to 200 % (16 to 64 px) and a 256 px one
-# stored as PNG, beside the three designed images for displays of few colours (32 × 32 in two
-# colours, 32 × 32 and 16 × 16 in sixteen), which are kept as drawn.
+# Regenerates packaging/icons/fuelcalc.ico: the three designed images (32 × 32 in two colours,
+# 32 × 32 and 16 × 16 in sixteen), which stay what the window shows at 100 %, as on Linux; and,
+# drawn from packaging/icons/fuelcalc.svg, a true-colour image for each other size that Windows
+# asks for up to 200 % (20, 24, 40, 48 and 64 px) and a 256 px one stored as PNG.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 fuel_install icoutils librsvg2-bin
 
@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 drawn=()
-for size in 16 20 24 32 40 48 64; do
+for size in 20 24 40 48 64; do
     rsvg-convert -w "$size" -h "$size" "$icons/fuelcalc.svg" -o "$work/$size.png"
     drawn+=("$work/$size.png")
 done
