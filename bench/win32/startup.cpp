@@ -39,20 +39,30 @@ struct Search {
     HWND window;
 };
 
+// Enumeration callbacks are named functions: a lambda has no stdcall conversion on 32-bit x86.
+BOOL CALLBACK keepIfVisibleOfProcess(HWND window, LPARAM found)
+{
+    auto &search = *reinterpret_cast<Search *>(found);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process || !IsWindowVisible(window))
+        return TRUE;
+    search.window = window;
+    return FALSE;
+}
+
+BOOL CALLBACK stopAtUnpainted(HWND child, LPARAM allPainted)
+{
+    if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE))
+        return TRUE;
+    *reinterpret_cast<bool *>(allPainted) = false;
+    return FALSE;
+}
+
 HWND visibleWindowOf(DWORD process)
 {
     Search search{process, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto &search = *reinterpret_cast<Search *>(found);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != search.process || !IsWindowVisible(window))
-                return TRUE;
-            search.window = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(keepIfVisibleOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.window;
 }
 
@@ -61,15 +71,7 @@ bool painted(HWND window)
     if (GetUpdateRect(window, nullptr, FALSE))
         return false;
     bool allPainted = true;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM result) -> BOOL {
-            if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE))
-                return TRUE;
-            *reinterpret_cast<bool *>(result) = false;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&allPainted));
+    EnumChildWindows(window, stopAtUnpainted, reinterpret_cast<LPARAM>(&allPainted));
     return allPainted;
 }
 
