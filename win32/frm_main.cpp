@@ -157,8 +157,11 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         offerCopy(reinterpret_cast<HWND>(wParam), lParam);
         return 0;
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
         followSystemColours();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            followSystemColours();
         break;
     case WM_DPICHANGED:
         changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
