@@ -3,6 +3,7 @@
 #include "placement.h"
 #include "utf.h"
 
+#include "form/space_runs.h"
 #include "input/key_filter.h"
 
 #include <commctrl.h>
@@ -60,6 +61,9 @@ bool isEditingShortcut(WPARAM code) { return code < L' ' && GetKeyState(VK_CONTR
 LRESULT CALLBACK filterTyping(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR field)
 {
+    // The subclass goes before the field does, as the subclassing contract asks.
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(edit, filterTyping, 0);
     if (message == WM_CHAR && !isEditingShortcut(wParam)) {
         const auto code = static_cast<std::int16_t>(wParam);
         if (input::filterKey(code, static_cast<input::FilteredField>(field)) == 0)
@@ -86,23 +90,63 @@ void setUpRole(HWND child, const form::Control &control)
     if (const auto *field = std::get_if<calc::Field>(&control.role))
         setUpField(child, *field);
     if (control.kind == form::Kind::CheckBox)
-        SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED,
-                     0);
+        SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int textWidth(HFONT font, std::wstring_view text)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent.cx;
+}
+
+// A box that lies over a caption's spaces goes where the spaces are drawn in the caption's font
+// at this density.
+RECT placeOverCaption(const form::Control &box, UINT dpi, const Fonts &fonts)
+{
+    RECT place = placeInWindow(box, dpi);
+    const auto run = form::runUnder(box);
+    if (!run)
+        return place;
+    const HFONT font = fonts.forLook(run->label->look);
+    const std::wstring before = toUtf16(run->captionBefore);
+    const int labelLeft = placeInWindow(*run->label, dpi).left;
+    const int runLeft = labelLeft + textWidth(font, before);
+    const int runRight = labelLeft + textWidth(font, before + toUtf16(run->spaces));
+    const form::PixelSpan span = form::placeOverRun(box, *run, runLeft, runRight);
+    place.left = span.left;
+    place.right = span.left + span.width;
+    return place;
+}
+
+// A label that fits its caption takes the caption's size in the new font.
+void setFont(HWND child, const form::Control &control, const Fonts &fonts)
+{
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook(control.look)), FALSE);
+    if (control.look.fitsCaption)
+        fitToCaption(child);
 }
 
 } // namespace
 
-HWND createControl(HWND window, const form::Control &control)
+HWND createControl(HWND window, const form::Control &control, UINT dpi, const Fonts &fonts)
 {
     const WindowKind kind = windowKind(control);
     if (!kind.className)
         return nullptr;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
+    const RECT place = placeOverCaption(control, dpi, fonts);
     const HWND child =
-        CreateWindowExW(kind.exStyle, kind.className, toUtf16(control.text).c_str(), style, 0, 0,
-                        0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
+        CreateWindowExW(kind.exStyle, kind.className, toUtf16(control.text).c_str(), style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
                         GetModuleHandleW(nullptr), nullptr);
     setUpRole(child, control);
+    setFont(child, control, fonts);
     return child;
 }
 
@@ -111,12 +155,10 @@ void placeControl(HWND window, const form::Control &control, UINT dpi, const Fon
     const HWND child = controlWindow(window, control);
     if (!child)
         return;
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forLook(control.look)), FALSE);
-    const RECT place = placeInWindow(control, dpi);
+    const RECT place = placeOverCaption(control, dpi, fonts);
     SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (control.look.fitsCaption)
-        fitToCaption(child);
+    setFont(child, control, fonts);
 }
 
 void fitToCaption(HWND label)

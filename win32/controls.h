@@ -10,9 +10,10 @@
 
 namespace fuel::win32 {
 
-// One standard child window for a designed control, with its design-time text and state, and
-// the keystroke filter of its field. The timer has no window: nothing is made for it.
-HWND createControl(HWND window, const form::Control &control);
+// One standard child window for a designed control, at its place for the dots per inch in its
+// designed font, with its design-time text and state, and the keystroke filter of its field.
+// The timer has no window: nothing is made for it.
+HWND createControl(HWND window, const form::Control &control, UINT dpi, const Fonts &fonts);
 
 // Puts the control at its place for the dots per inch, in its designed font; a label that
 // fits its caption takes the caption's size.

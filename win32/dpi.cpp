@@ -4,13 +4,17 @@ namespace fuel::win32 {
 
 namespace {
 
-// Windows 7 has neither entry, so both are looked up when first needed.
+// Windows 7 lacks most of these entries, so each is looked up when first needed.
 using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+using EnableNonClientScalingFunction = BOOL(WINAPI *)(HWND);
+using GetMetricForDpiFunction = int(WINAPI *)(int, UINT);
 
-template <class Function> Function user32Entry(const char *name)
+using LoadIconScaledDownFunction = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
+
+template <class Function> Function systemEntry(const wchar_t *library, const char *name)
 {
-    const FARPROC entry = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    const FARPROC entry = GetProcAddress(GetModuleHandleW(library), name);
     // Through the generic function type, which converts to any other without a warning.
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(entry));
 }
@@ -27,7 +31,8 @@ UINT systemDpi()
 
 UINT dpiOf(HWND window)
 {
-    static const auto getDpiForWindow = user32Entry<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow =
+        systemEntry<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow) {
         if (const UINT dpi = getDpiForWindow(window))
             return dpi;
@@ -35,9 +40,41 @@ UINT dpiOf(HWND window)
     return systemDpi();
 }
 
+void scaleFrameWithDpi(HWND window)
+{
+    static const auto enableScaling =
+        systemEntry<EnableNonClientScalingFunction>(L"user32.dll", "EnableNonClientDpiScaling");
+    if (enableScaling)
+        enableScaling(window);
+}
+
+// Where the entry is missing, every window has the system's density, which the metric is for.
+int systemMetricAt(int index, UINT dpi)
+{
+    static const auto metricForDpi =
+        systemEntry<GetMetricForDpiFunction>(L"user32.dll", "GetSystemMetricsForDpi");
+    return metricForDpi ? metricForDpi(index, dpi) : GetSystemMetrics(index);
+}
+
+HICON programIconAt(int resource, int size)
+{
+    // The common controls of the manifest, which the program has loaded before its window.
+    static const auto loadScaledDown =
+        systemEntry<LoadIconScaledDownFunction>(L"comctl32.dll", "LoadIconWithScaleDown");
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    HICON icon = nullptr;
+    if (loadScaledDown)
+        loadScaledDown(program, MAKEINTRESOURCEW(resource), size, size, &icon);
+    if (!icon)
+        icon = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(resource), IMAGE_ICON, size,
+                                             size, LR_DEFAULTCOLOR));
+    return icon;
+}
+
 SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi)
 {
-    static const auto adjustForDpi = user32Entry<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        systemEntry<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT frame{0, 0, clientWidth, clientHeight};
     if (adjustForDpi)
         adjustForDpi(&frame, style, FALSE, exStyle, dpi);

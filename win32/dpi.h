@@ -10,6 +10,17 @@ UINT dpiOf(HWND window);
 
 // The outer size of a window with this style whose client area is clientWidth × clientHeight
 // pixels on a monitor of the given dots per inch.
+// Lets the system scale the window's frame with its client when it moves between monitors of
+// different density; only Windows 10 1607 needs asking, and only it has the entry.
+void scaleFrameWithDpi(HWND window);
+
+// A system metric, such as an icon's size, at the given dots per inch.
+int systemMetricAt(int index, UINT dpi);
+
+// The program's icon resource at the size: the image drawn for it, or the next larger one
+// scaled down, never a blurred enlargement of a smaller one.
+HICON programIconAt(int resource, int size);
+
 SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);
 
 } // namespace fuel::win32

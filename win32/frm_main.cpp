@@ -13,6 +13,7 @@
 
 #include <windowsx.h>
 
+#include <array>
 #include <vector>
 
 #ifndef WM_DPICHANGED // newer than the Windows 7 headers
@@ -25,16 +26,10 @@ namespace {
 
 constexpr wchar_t className[] = L"FuelCalcFrmMain";
 // A fixed single border: no sizing edge and no maximise button.
-constexpr DWORD windowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR copyCommand = 1;
-
-HICON programIcon(int size)
-{
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(FUEL_ICON_ID), IMAGE_ICON, size, size,
-                                         LR_DEFAULTCOLOR));
-}
+// Posted once the window is first drawn: what only a screen reader needs.
+constexpr UINT afterFirstPaint = WM_APP + 1;
 
 void registerClass(WNDPROC procedure)
 {
@@ -42,8 +37,6 @@ void registerClass(WNDPROC procedure)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
@@ -77,7 +70,8 @@ COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, col
 bool isButtonOrBox(HWND child)
 {
     const form::Control *control = controlWithId(GetDlgCtrlID(child));
-    return control && (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
+    return control &&
+           (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
 }
 
 const form::Control &statusFrame()
@@ -86,6 +80,14 @@ const form::Control &statusFrame()
 }
 
 UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
+
+bool highContrastIsOn()
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
 
 } // namespace
 
@@ -96,10 +98,11 @@ FrmMain::FrmMain(const runtime::Clock &clock)
     CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0, 0,
                     nullptr, nullptr, GetModuleHandleW(nullptr), this);
     m_dpi = dpiOf(m_window);
+    m_highContrast = highContrastIsOn();
+    loadIcons();
     m_view.emplace(m_window, timerId());
+    m_fonts = std::make_unique<Fonts>(m_dpi);
     createControls();
-    nameFieldsForScreenReaders();
-    layOut();
     calc::onLoad(*m_view, m_clock);
     centreOnWorkArea();
 }
@@ -110,20 +113,27 @@ FrmMain::~FrmMain()
         DestroyWindow(m_window);
     for (const auto &[colour, brush] : m_brushes)
         DeleteObject(brush);
+    for (const HICON icon : m_icons)
+        DestroyIcon(icon);
 }
 
+// The first paint comes first; the screen reader's names, which start COM's accessibility
+// service, come just after it, before a key or a screen reader's question can be read.
 void FrmMain::show(int showCommand)
 {
     ShowWindow(m_window, showCommand);
-    UpdateWindow(m_window);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PostMessageW(m_window, afterFirstPaint, 0, 0);
 }
 
 LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        auto *self =
+            static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         self->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        scaleFrameWithDpi(window);
     }
     auto *self = reinterpret_cast<FrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
@@ -146,6 +156,13 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         offerCopy(reinterpret_cast<HWND>(wParam), lParam);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        followSystemColours();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            followSystemColours();
+        break;
     case WM_DPICHANGED:
         changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -156,6 +173,12 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
+    case afterFirstPaint:
+        nameFieldsForScreenReaders();
+        return 0;
+    case WM_GETOBJECT:
+        nameFieldsForScreenReaders();
+        break;
     case WM_DESTROY:
         m_annotations.reset();
         PostQuitMessage(0);
@@ -171,17 +194,33 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void FrmMain::createControls()
 {
     for (const form::Control *control : inStackingOrder())
-        createControl(m_window, *control);
+        createControl(m_window, *control, m_dpi, *m_fonts);
 }
 
 void FrmMain::nameFieldsForScreenReaders()
 {
+    if (m_annotations)
+        return;
     m_annotations.emplace();
     for (const form::Control &control : form::controls()) {
         if (const auto *field = std::get_if<calc::Field>(&control.role))
             m_annotations->annotate(controlWindow(m_window, control), calc::fieldName(*field),
                                     calc::fieldForm(*field));
     }
+}
+
+// The title bar's and the taskbar's icons, drawn for the window's density. The window keeps
+// the icons it is given, so the old ones go only once the new ones are in place.
+void FrmMain::loadIcons()
+{
+    const std::array<HICON, 2> icons = {
+        programIconAt(FUEL_ICON_ID, systemMetricAt(SM_CXICON, m_dpi)),
+        programIconAt(FUEL_ICON_ID, systemMetricAt(SM_CXSMICON, m_dpi))};
+    SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons[0]));
+    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons[1]));
+    for (const HICON icon : m_icons)
+        DestroyIcon(icon);
+    m_icons = icons;
 }
 
 // The new fonts are in place on every control before the old ones go.
@@ -221,6 +260,7 @@ void FrmMain::centreOnWorkArea()
 void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
 {
     m_dpi = dpi;
+    loadIcons();
     layOut();
     fitWindow({suggested.left, suggested.top});
 }
@@ -252,16 +292,42 @@ LRESULT FrmMain::colourStatic(HDC dc, HWND label)
     if (!control || (!control->look.text && !control->look.background))
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const form::Look &look = control->look;
-    const COLORREF background =
-        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
-    // A designed colour stays as designed on a light face, and is lightened on the dark face of
-    // a high-contrast theme.
-    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
-                                     : form::plainTextOn(toRgb(background));
-    SetTextColor(dc, toColorRef(text));
+    const auto [text, background] =
+        m_highContrast ? themeColours(control->look) : designedColours(control->look);
+    SetTextColor(dc, text);
     SetBkColor(dc, background);
     return reinterpret_cast<LRESULT>(brushOf(background));
+}
+
+// A high-contrast theme gives every text its own colours: a designed background becomes the
+// theme's window colour, and every designed text the theme's text colour on it.
+FrmMain::Colours FrmMain::themeColours(const form::Look &look)
+{
+    if (look.background)
+        return {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
+    return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+}
+
+// A designed colour stays as designed on a light face, and is lightened on a dark one.
+FrmMain::Colours FrmMain::designedColours(const form::Look &look)
+{
+    const COLORREF background =
+        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
+    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
+                                     : form::plainTextOn(toRgb(background));
+    return {toColorRef(text), background};
+}
+
+// A theme switched while the window is open: the labels are drawn again in the new colours,
+// and the controls, which keep their own colours, hear of it too.
+void FrmMain::followSystemColours()
+{
+    m_highContrast = highContrastIsOn();
+    for (const form::Control &control : form::controls()) {
+        if (const HWND child = controlWindow(m_window, control))
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HBRUSH FrmMain::brushOf(COLORREF colour)
@@ -308,7 +374,8 @@ void FrmMain::copyResults()
             text += L'\r';
         text += character;
     }
-    putOnClipboard(m_window, text);
+    if (!putOnClipboard(m_window, text))
+        m_view->showError(calc::clipboardBusyMessage);
 }
 
 // The window itself takes no keys: the focus goes back to the control that had it, at first

@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,13 +43,21 @@ private:
 
     void createControls();
     void nameFieldsForScreenReaders();
+    void loadIcons();
     void layOut();
     SIZE outerSize() const;
     void fitWindow(POINT topLeft);
     void centreOnWorkArea();
     void changeDpi(UINT dpi, const RECT &suggested);
     void onCommand(int id, int code);
+    struct Colours {
+        COLORREF text;
+        COLORREF background;
+    };
     LRESULT colourStatic(HDC dc, HWND label);
+    static Colours themeColours(const form::Look &look);
+    static Colours designedColours(const form::Look &look);
+    void followSystemColours();
     HBRUSH brushOf(COLORREF colour);
     void offerCopy(HWND source, LPARAM position);
     void copyResults();
@@ -57,10 +66,12 @@ private:
     const runtime::Clock &m_clock;
     HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    bool m_highContrast = false;
     std::unique_ptr<Fonts> m_fonts;
     std::optional<ControlView> m_view;
     std::optional<FieldAnnotations> m_annotations;
     std::map<COLORREF, HBRUSH> m_brushes;
+    std::array<HICON, 2> m_icons{}; // big, small
 };
 
 } // namespace fuel::win32

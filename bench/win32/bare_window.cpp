@@ -2,6 +2,8 @@
 // with one label in Chinese, made as fuelcalc.exe makes its window: the same program services,
 // resources (manifest, icon, version), font, window style and message loop.
 
+#include "bare_class.h"
+
 #include "win32/dpi.h"
 #include "win32/fonts.h"
 #include "win32/message_loop.h"
@@ -12,41 +14,28 @@
 namespace {
 
 constexpr wchar_t className[] = L"FuelCalcBareWindow";
-constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int twipsPerPixel = 15;
 
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+int scaled(int pixels, UINT dpi)
 {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
-
-int scaled(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     const fuel::win32::ProgramServices services;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    fuel::bench::registerBareClass(instance, className);
 
-    const HWND window = CreateWindowExW(0, className, L"主副机油耗计算器", windowStyle, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExW(0, className, L"主副机油耗计算器", fuel::bench::bareWindowStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     const UINT dpi = fuel::win32::dpiOf(window);
     const fuel::form::WindowDesign &design = fuel::form::window();
     const SIZE size = fuel::win32::windowSizeFor(design.clientWidth / twipsPerPixel,
                                                  design.clientHeight / twipsPerPixel,
-                                                 windowStyle, 0, dpi);
+                                                 fuel::bench::bareWindowStyle, 0, dpi);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
 
     const fuel::win32::Fonts fonts(dpi);

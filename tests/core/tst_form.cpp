@@ -1,5 +1,6 @@
 #include "form/contrast.h"
 #include "form/design.h"
+#include "form/space_runs.h"
 
 #include <doctest.h>
 
@@ -53,6 +54,35 @@ TEST_CASE("every role has its control")
         CHECK(hasRole(static_cast<ResultLabel>(i)));
     CHECK(hasRole(Option::ThreeDecimals));
     CHECK(hasRole(Option::RealTime));
+}
+
+// Each rate box keeps its designed share of its run of spaces, however wide the font draws it.
+TEST_CASE("the rate boxes lie over their runs of spaces")
+{
+    struct Case {
+        std::string_view box;
+        std::string_view before; // the caption up to the run
+        int runLeft;
+        int runRight;
+        PixelSpan placed;
+    };
+    constexpr Case cases[] = {
+        {"Text1", "主机耗油：", 76, 118, {80, 33}},
+        {"Text2", "主机耗油：       公斤  副机：", 190, 232, {192, 33}},
+        {"Text1", "主机耗油：", 100, 184, {108, 66}}, // spaces drawn wider
+        {"Text2", "主机耗油：       公斤  副机：", 300, 321, {301, 17}}, // and narrower
+    };
+    for (const Case &c : cases) {
+        INFO(c.box, " over ", c.runLeft, "..", c.runRight);
+        const Control &control = controlNamed(c.box);
+        const auto run = runUnder(control);
+        REQUIRE(run);
+        CHECK(run->label->name == "Label(1)");
+        CHECK(run->captionBefore == c.before);
+        CHECK(run->spaces == "       ");
+        CHECK(placeOverRun(control, *run, c.runLeft, c.runRight) == c.placed);
+    }
+    CHECK_FALSE(runUnder(controlNamed("TxtStartDate1")));
 }
 
 TEST_CASE("contrast ratios")

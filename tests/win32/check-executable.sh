@@ -6,6 +6,9 @@
 # - Every function it imports is one that Windows 7 SP1 has (WINDOWS7_IMPORTS lists those checked):
 #   one missing function stops the program at start on such a machine. Newer functions are looked
 #   up at run time instead; mingw-w64's headers and static libraries can bring them in silently.
+# - Its header says Windows 7 (6.1) as the system and subsystem it was made for: Windows gives a
+#   program that says less (the linker's default is 4.0) the frame metrics of the systems before
+#   Vista, and the window's frame then no longer fits its client area.
 set -euo pipefail
 
 objdump=$1
@@ -27,6 +30,14 @@ if [ "$manifest" = "$machine" ]; then
     echo "ok: the manifest names $manifest, the exe's machine type"
 else
     echo "FAILED: the manifest names '$manifest' in an exe for $machine"
+    failed=1
+fi
+
+versions=$(awk '$1 ~ /^(MajorOSystemVersion|MinorOSystemVersion|MajorSubsystemVersion|MinorSubsystemVersion)$/ { printf "%s ", $2 }' <<<"$headers")
+if [ "$versions" = "6 1 6 1 " ]; then
+    echo "ok: the header says Windows 6.1 for the system and the subsystem"
+else
+    echo "FAILED: the header's system and subsystem versions are $versions, not 6 1 6 1"
     failed=1
 fi
 

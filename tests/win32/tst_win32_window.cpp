@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string>
 
 using fuel::testing::Win32Driver;
 namespace cases = fuel::testing::cases;
@@ -341,6 +342,149 @@ TEST_CASE("screen readers hear each field's name and form")
     }
 }
 
+// Moves the window to a monitor of that density, as Windows tells it.
+void moveToDpi(const Win32Driver &window, UINT dpi)
+{
+    RECT suggested{0, 0, 800, 600};
+    SendMessageW(window.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+}
+
+int iconWidth(HWND window, WPARAM which)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &info))
+        return 0;
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return colour.bmWidth;
+}
+
+// Wine keeps no high-contrast setting: SPI_SETHIGHCONTRAST fails and SPI_GETHIGHCONTRAST always
+// says off. So, for as long as this object lives, this program's own import of
+// SystemParametersInfoW answers that high contrast is on, and the system colours are those of a
+// dark high-contrast theme; the window hears of both as it would of the user's switch.
+class HighContrastTheme {
+public:
+    HighContrastTheme()
+    {
+        // Through the generic function type, which converts to any other without a warning.
+        s_real = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW")));
+        redirectImport(address(s_real), address(reportOn));
+        for (std::size_t i = 0; i < std::size(elements); ++i)
+            m_saved[i] = GetSysColor(elements[i]);
+        SetSysColors(static_cast<int>(std::size(elements)), elements, theme);
+    }
+    ~HighContrastTheme()
+    {
+        redirectImport(address(reportOn), address(s_real));
+        SetSysColors(static_cast<int>(std::size(elements)), elements, m_saved);
+    }
+    HighContrastTheme(const HighContrastTheme &) = delete;
+    HighContrastTheme &operator=(const HighContrastTheme &) = delete;
+
+    // The colours of a theme in which none of the designed colours appears.
+    static constexpr int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW,
+                                       COLOR_WINDOWTEXT};
+    static constexpr COLORREF theme[] = {RGB(0, 0, 1), RGB(255, 255, 2), RGB(0, 0, 3),
+                                         RGB(0, 255, 4)};
+
+private:
+    using Function = BOOL(WINAPI *)(UINT, UINT, void *, UINT);
+
+    static BOOL WINAPI reportOn(UINT action, UINT size, void *value, UINT flags)
+    {
+        const BOOL answered = s_real(action, size, value, flags);
+        if (action == SPI_GETHIGHCONTRAST && answered)
+            static_cast<HIGHCONTRASTW *>(value)->dwFlags |= HCF_HIGHCONTRASTON;
+        return answered;
+    }
+
+    static ULONG_PTR address(Function function) { return reinterpret_cast<ULONG_PTR>(function); }
+
+    // Every entry of this program's import table that holds one function gets the other.
+    static void redirectImport(ULONG_PTR from, ULONG_PTR to)
+    {
+        auto *base = reinterpret_cast<BYTE *>(GetModuleHandleW(nullptr));
+        const auto *headers = reinterpret_cast<const IMAGE_NT_HEADERS *>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY &imports =
+            headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto *library =
+                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
+             library->Name; ++library) {
+            for (auto *entry = reinterpret_cast<IMAGE_THUNK_DATA *>(base + library->FirstThunk);
+                 entry->u1.Function; ++entry) {
+                if (entry->u1.Function != from)
+                    continue;
+                DWORD protection;
+                VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
+                entry->u1.Function = to;
+                VirtualProtect(entry, sizeof *entry, protection, &protection);
+            }
+        }
+    }
+
+    static inline Function s_real = nullptr;
+    COLORREF m_saved[std::size(elements)]{};
+};
+
+// The clipboard held open by another program, as hold_clipboard.exe does, from before "复制" is
+// chosen until the given time has passed; it is let go at the latest when this object goes.
+class HeldClipboard {
+public:
+    explicit HeldClipboard(DWORD milliseconds)
+    {
+        std::wstring commandLine = L"\"" + besideThisProgram(L"hold_clipboard.exe") + L"\" " +
+                                   std::to_wstring(milliseconds);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        REQUIRE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &m_process));
+        // Held once this program can no longer open it.
+        const ULONGLONG giveUpAt = GetTickCount64() + 5000;
+        while (OpenClipboard(nullptr) && GetTickCount64() < giveUpAt) {
+            CloseClipboard();
+            Sleep(5);
+        }
+    }
+    ~HeldClipboard()
+    {
+        TerminateProcess(m_process.hProcess, 0);
+        WaitForSingleObject(m_process.hProcess, INFINITE);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    HeldClipboard(const HeldClipboard &) = delete;
+    HeldClipboard &operator=(const HeldClipboard &) = delete;
+
+private:
+    static std::wstring besideThisProgram(std::wstring_view name)
+    {
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+        return path.substr(0, path.find_last_of(L'\\') + 1) + std::wstring(name);
+    }
+
+    PROCESS_INFORMATION m_process{};
+};
+
+std::string ansiClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 } // namespace
 
 TEST_CASE("the clipboard's lines end in CR LF, as Windows programs paste them")
@@ -376,6 +520,125 @@ TEST_CASE("unpaired surrogates pasted into a field")
             window.click("Command1");
             CHECK(window.boxes().size() == core.messages.size());
             window.paste(field, std::wstring_view(before));
+        }
+    }
+}
+
+// The title bar's and the taskbar's icons are drawn for the window's density, also after it
+// moves to a monitor of another.
+TEST_CASE("the window's icons at every density")
+{
+    const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    struct Case {
+        UINT dpi;
+        int big;
+        int small;
+    };
+    constexpr Case cases[] = {
+        {96, 32, 16}, {120, 40, 20}, {144, 48, 24}, {192, 64, 32}, {96, 32, 16}};
+    for (const Case &c : cases) {
+        INFO(c.dpi, " dpi");
+        moveToDpi(window, c.dpi);
+        CHECK(iconWidth(window.handle(), ICON_BIG) == c.big);
+        CHECK(iconWidth(window.handle(), ICON_SMALL) == c.small);
+    }
+}
+
+// At every scale Windows offers, the rate boxes lie over the caption's spaces, whatever the
+// font's advances at that size.
+TEST_CASE("the rate boxes cover no caption character at every density")
+{
+    const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    for (const UINT dpi : {120u, 144u, 168u, 192u, 240u}) {
+        moveToDpi(window, dpi);
+        const HWND captionLabel = window.control("Label(1)");
+        const std::wstring caption = win32::windowText(captionLabel);
+        const int labelLeft = window.place("Label(1)").left;
+        for (const std::string_view box : {"Text1", "Text2"}) {
+            const fuel::testing::Rect place = window.place(box);
+            for (std::size_t i = 0; i < caption.size(); ++i) {
+                if (caption[i] == L' ')
+                    continue;
+                const std::wstring_view before = std::wstring_view(caption).substr(0, i);
+                const int left = labelLeft + textExtent(captionLabel, before).cx;
+                const int right = labelLeft + textExtent(captionLabel, caption.substr(0, i + 1)).cx;
+                INFO(dpi, " dpi, character ", i, " at ", left, " under ", box, " ", describe(place));
+                CHECK((right <= place.left || left >= place.left + place.width));
+            }
+        }
+    }
+}
+
+// In a high-contrast theme every designed colour gives way to the theme's: the results, the
+// credit line and the captions; outside one, the designed colours come back exactly.
+TEST_CASE("a high-contrast theme's colours replace the designed ones, which come back after")
+{
+    const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    const std::string_view designed[] = {"Label1", "Label2", "Label3",
+                                         "Label4", "Label5", "Label(0)"};
+    std::map<std::string_view, std::pair<COLORREF, COLORREF>> before;
+    for (const std::string_view name : designed) {
+        const LabelColours colours = coloursOf(window, name);
+        before[name] = {colours.text, colours.background};
+    }
+    {
+        const HighContrastTheme theme;
+        for (const std::string_view name : designed) {
+            INFO(name);
+            const LabelColours colours = coloursOf(window, name);
+            const bool boxed = name == "Label(0)";
+            CHECK(colours.text == (boxed ? RGB(0, 255, 4) : RGB(255, 255, 2)));
+            CHECK(colours.background == (boxed ? RGB(0, 0, 3) : RGB(0, 0, 1)));
+        }
+    }
+    for (const std::string_view name : designed) {
+        INFO(name, " after the theme");
+        const LabelColours colours = coloursOf(window, name);
+        CHECK(colours.text == before[name].first);
+        CHECK(colours.background == before[name].second);
+    }
+}
+
+// A program that reads the clipboard as ANSI text gets the Chinese in code page 936.
+TEST_CASE("the copied results read as GBK by a program that asks for ANSI text")
+{
+    Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    window.click("Command1");
+    window.copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
+    CHECK(ansiClipboardText().substr(0, 10) == "\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"); // 主机用油量
+}
+
+// A few milliseconds of another program's hold are waited out; a hold that lasts is reported in
+// a message of the window's own, and the clipboard keeps what it had.
+TEST_CASE("复制 while another program holds the clipboard")
+{
+    Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    window.click("Command1");
+    struct Case {
+        std::string_view row;
+        DWORD heldMs;
+        bool copied;
+    };
+    constexpr Case cases[] = {
+        {"held for 300 ms: copied once let go", 300, true},
+        {"held for 4 s: not copied, and the window says so", 4000, false},
+    };
+    for (const Case &c : cases) {
+        INFO(c.row);
+        window.forgetBoxes();
+        window.setClipboardText("before");
+        {
+            const HeldClipboard held(c.heldMs);
+            window.copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
+        }
+        CHECK((window.clipboardText() == "before") == !c.copied);
+        if (c.copied) {
+            CHECK(window.boxes().empty());
+        } else {
+            REQUIRE(window.boxes().size() == 1);
+            CHECK(window.boxes().front().text ==
+                  "剪贴板正被其他程序占用，结果没有复制。请稍后再试。");
+            CHECK(window.boxes().front().ownedByWindow);
         }
     }
 }
