@@ -74,6 +74,8 @@ private Q_SLOTS:
     void cleanup();
 
     void windowIsFixedAndTitled();
+    void sizedStateIsLeftOnce_data();
+    void sizedStateIsLeftOnce();
     void geometry_data();
     void geometry();
     void fontMetrics();
@@ -155,6 +157,26 @@ void TestWindow::windowIsFixedAndTitled()
     const auto *timer = child<QTimer>("Timer1");
     QVERIFY(!timer->isActive());
     QCOMPARE(timer->interval(), 900);
+}
+
+void TestWindow::sizedStateIsLeftOnce_data()
+{
+    QTest::addColumn<Qt::WindowState>("state");
+    QTest::newRow("maximised") << Qt::WindowMaximized;
+    QTest::newRow("full screen") << Qt::WindowFullScreen;
+}
+
+// As a compositor puts it: the window leaves the state, and, put straight back, stays in it.
+void TestWindow::sizedStateIsLeftOnce()
+{
+    QFETCH(Qt::WindowState, state);
+    showWindow();
+    m_window->setWindowState(state);
+    QTRY_COMPARE(m_window->windowState(), Qt::WindowNoState);
+    QCOMPARE(m_window->size(), QSize(369, 290));
+    m_window->setWindowState(state);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->windowState(), state);
 }
 
 void TestWindow::geometry_data()
