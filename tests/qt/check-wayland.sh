@@ -12,6 +12,7 @@
 #                    leaves the kiosk shell's windows out of it.)
 #   weston-xwayland  weston with XWayland, as GNOME runs: the window opens through X11, where
 #                    the window manager frames it from its hints.
+#   weston-dead-x    weston, and a DISPLAY whose X server is gone: the window opens on Wayland.
 #   sway             sway, which draws the title bar of Wayland windows itself.
 #
 # Each other screenshot must show the client area exactly as REFERENCE draws it, except the date and
@@ -37,7 +38,7 @@ requires_qt_wayland() {
         skip "Qt's Wayland platform plugin is not installed (Debian package qt6-wayland)"
 }
 case $desktop in
-weston | weston-kiosk) requires weston weston && requires_qt_wayland ;;
+weston | weston-kiosk | weston-dead-x) requires weston weston && requires_qt_wayland ;;
 weston-xwayland) requires weston weston && requires Xwayland xwayland ;;
 sway) requires sway sway && requires grim grim && requires_qt_wayland ;;
 *) echo "unknown desktop $desktop" && exit 2 ;;
@@ -129,6 +130,12 @@ weston-xwayland)
     x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
         "$work/compositor.log")")
     ;;
+weston-dead-x)
+    start_weston desktop-shell.so
+    display=10
+    while [ -e /tmp/.X11-unix/X$display ]; do display=$((display + 1)); done
+    x11=(DISPLAY=:$display)
+    ;;
 sway) start_sway ;;
 esac
 
@@ -154,7 +161,7 @@ requests() { grep -E -c -- "-> $1" "$protocol" || true; }
 asks_for() { [ "$(requests "$1")" -gt 0 ] || fail "the window never sent $1"; }
 
 case $desktop in
-weston | sway)
+weston | weston-dead-x | sway)
     asks_for 'xdg_toplevel@[0-9]+\.set_min_size\(369, 290\)'
     asks_for 'xdg_toplevel@[0-9]+\.set_max_size\(369, 290\)'
     asks_for 'xdg_toplevel@[0-9]+\.set_app_id\("fuelcalc"\)'
