@@ -29,6 +29,9 @@ namespace fuel::qt {
 
 namespace {
 
+// The states in which a compositor or window manager gives a window a size of its own choosing.
+constexpr Qt::WindowStates sizedStates{Qt::WindowMaximized | Qt::WindowFullScreen};
+
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -283,6 +286,8 @@ void FrmMain::changeEvent(QEvent *event)
     // A new desktop theme reaches the window as a change of its palette.
     if (event->type() == QEvent::PaletteChange)
         applyColours();
+    if (event->type() == QEvent::WindowStateChange && (windowState() & sizedStates))
+        QMetaObject::invokeMethod(this, &FrmMain::leaveSizedState, Qt::QueuedConnection);
     QWidget::changeEvent(event);
 }
 
@@ -330,6 +335,22 @@ void FrmMain::connectEvents()
     connect(m_view.option(calc::Option::RealTime), &QCheckBox::toggled, this,
             [this] { calc::onRealTimeToggled(m_view); });
     connect(m_timer, &QTimer::timeout, this, [this] { calc::onTimerTick(m_view, m_clock); });
+}
+
+// Where Qt draws the title bar itself (on Wayland, unless the compositor draws it), it offers
+// maximise whatever the window's flags say, and the compositor obeys; a compositor may also make
+// any window full screen. The window has one size, so it leaves such a state once Qt has taken
+// it. A compositor that puts it straight back (a kiosk or a phone shell, which keep every window
+// so) has the last word: leaving again would only start a loop.
+void FrmMain::leaveSizedState()
+{
+    constexpr qint64 straightBackMs = 500;
+    if (!(windowState() & sizedStates))
+        return;
+    if (m_sizedStateLeft.isValid() && !m_sizedStateLeft.hasExpired(straightBackMs))
+        return;
+    m_sizedStateLeft.start();
+    setWindowState(windowState() & ~sizedStates);
 }
 
 void FrmMain::centreOnScreen()

@@ -12,6 +12,7 @@
 #include "form/design.h"
 #include "runtime/clock.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <map>
@@ -41,12 +42,14 @@ private:
     void applyTabOrder();
     void connectEvents();
     void centreOnScreen();
+    void leaveSizedState();
     void copyResults() const;
 
     const runtime::Clock &m_clock;
     QTimer *const m_timer;
     std::map<std::string_view, QWidget *> m_controls;
     WidgetView m_view;
+    QElapsedTimer m_sizedStateLeft;
 };
 
 } // namespace fuel::qt

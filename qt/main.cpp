@@ -1,11 +1,13 @@
 #include "application.h"
 #include "frm_main.h"
+#include "window_system.h"
 
 #include "runtime/command_line.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +21,8 @@ int main(int argc, char *argv[])
         std::fputs(reply.standardError.c_str(), stderr);
         return reply.exitStatus;
     }
+    if (!fuel::qt::prepareWindowSystem())
+        return EXIT_FAILURE;
 
     QApplication application(argc, argv);
     fuel::qt::setUpApplication();

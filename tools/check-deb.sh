@@ -49,7 +49,10 @@ debs=("$build"/fuelcalc_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one fuelcalc_*.deb in $build"; false; }
 deb=${debs[0]}
 echo "$deb"
-dpkg-deb --field "$deb" Package Version Architecture Depends
+dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
+# A Wayland session without XWayland shows the window only through Qt's Wayland plugin.
+dpkg-deb --field "$deb" Recommends | grep -q -w qt6-wayland ||
+    { echo "the package does not recommend qt6-wayland"; false; }
 fuel_step_passed
 
 fuel_step "lintian reports no errors"
@@ -88,6 +91,14 @@ fi
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
+fuel_step_passed
+
+fuel_step "the installed program opens on a Wayland session with no X server (weston)"
+wayland_status=0
+bash "$FUEL_ROOT/tests/qt/check-wayland.sh" /usr/bin/fuelcalc weston "$FUEL_ROOT/docs/window.png" ||
+    wayland_status=$?
+# 77: weston or Qt's Wayland plugin is missing, which the check has said.
+[ "$wayland_status" -eq 0 ] || [ "$wayland_status" -eq 77 ]
 fuel_step_passed
 
 fuel_step "apt removes the package"

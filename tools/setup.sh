@@ -21,6 +21,7 @@ fuel_packages=(
     desktop-file-utils appstream lintian dpkg-dev file
     openbox xdotool x11-utils
     at-spi2-core dbus-daemon python3-pyatspi
+    qt6-wayland weston xwayland sway grim
 )
 
 # What the Windows builds add, for tools/build-windows.sh and the scripts that run its programs:

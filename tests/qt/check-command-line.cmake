@@ -2,7 +2,8 @@
 #
 # The real fuelcalc with no display at all: --help and --version answer and exit 0, an unknown
 # option says so in one line and exits 2, all before Qt looks for a window system (which would
-# abort without one, or open a window and never end: hence the timeout).
+# abort without one, or open a window and never end: hence the timeout). Without an option, the
+# program says in one line that there is no display and exits 1, instead of Qt's abort.
 
 # run(NAME ARGUMENT EXPECTED-STATUS OUTPUT-PATTERN ERROR-PATTERN): patterns match the whole text.
 function(run name argument status output error)
@@ -30,3 +31,4 @@ run(help --help 0 "Usage: fuelcalc .*\n  --help .*\n  --version [^\n]*\n" "")
 run(version --version 0 "fuelcalc ${version}\n" "")
 run(unknown --bogus 2 "" "[^\n]*--bogus[^\n]*\n")
 run(qt-option -platform 2 "" "[^\n]*-platform[^\n]*\n")
+run(no-display "" 1 "" "fuelcalc: [^\n]*WAYLAND_DISPLAY[^\n]*DISPLAY[^\n]*\n")

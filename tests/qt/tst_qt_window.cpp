@@ -86,6 +86,24 @@ TEST_CASE("one fixed size, no maximising, the title and the icon at its sizes")
     CHECK(w.child<QTimer>("Timer1")->interval() == 900);
 }
 
+// As a compositor that maximises every window puts it: the window leaves the state, and, put
+// straight back by the user, stays in it.
+TEST_CASE("a maximised or full-screen state is left once")
+{
+    for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        INFO("state ", static_cast<int>(state));
+        Window w;
+        w.window.show();
+        REQUIRE(QTest::qWaitForWindowExposed(&w.window));
+        w.window.setWindowState(state);
+        CHECK(QTest::qWaitFor([&] { return w.window.windowState() == Qt::WindowNoState; }));
+        CHECK(w.window.size() == QSize(369, 290));
+        w.window.setWindowState(state);
+        QCoreApplication::processEvents();
+        CHECK(w.window.windowState() == state);
+    }
+}
+
 TEST_CASE("the result labels: bold 9 pt in their colours, one line high")
 {
     const Window w;

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# check-wayland.sh PROGRAM DESKTOP REFERENCE.png: starts a headless Wayland compositor, then
+# PROGRAM in it as a session of that desktop would (WAYLAND_DISPLAY set, no QT_QPA_PLATFORM),
+# and reads what the window asks of the compositor (WAYLAND_DEBUG) and what the screen shows.
+# Exits 77 (a skip) when the compositor or the Qt plugin is not installed, saying which.
+#
+#   weston           weston's desktop shell and no X server: the Wayland-only start. Qt draws
+#                    the title bar; the window asks for one size and its app id, and keeps no
+#                    maximised state.
+#   weston-kiosk     weston's kiosk shell, which makes every window full screen and insists:
+#                    the window asks to leave once, and does not loop. (No screenshot: weston
+#                    leaves the kiosk shell's windows out of it.)
+#   weston-xwayland  weston with XWayland, as GNOME runs: the window opens through X11, where
+#                    the window manager frames it from its hints.
+#   weston-dead-x    weston, and a DISPLAY whose X server is gone: the window opens on Wayland.
+#   sway             sway, which draws the title bar of Wayland windows itself.
+#
+# Each other screenshot must show the client area exactly as REFERENCE draws it, except the date and
+# time fields, which show the clock.
+set -euo pipefail
+
+program=$1
+desktop=$2
+reference=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The four date and time fields of the start and end rows, in the client area's pixels.
+clock_fields=88,32,305,74
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+requires() {
+    command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
+}
+requires_qt_wayland() {
+    dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q "ok installed" ||
+        skip "Qt's Wayland platform plugin is not installed (Debian package qt6-wayland)"
+}
+case $desktop in
+weston | weston-kiosk | weston-dead-x) requires weston weston && requires_qt_wayland ;;
+weston-xwayland) requires weston weston && requires Xwayland xwayland ;;
+sway) requires sway sway && requires grim grim && requires_qt_wayland ;;
+*) echo "unknown desktop $desktop" && exit 2 ;;
+esac
+
+work=$(mktemp -d)
+runtime=$work/runtime
+protocol=$work/protocol.log
+compositor=
+app=
+finish() {
+    kill $app $compositor 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap finish EXIT
+
+# poll SECONDS COMMAND...: runs the command until it succeeds, for at most that long.
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+start_weston() {
+    local shell=$1
+    shift
+    mkdir -m 700 "$runtime"
+    printf '[shell]\nbackground-color=0xff204060\npanel-position=none\n' >"$work/weston.ini"
+    # --debug lets weston-screenshooter take the screen.
+    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --width=1024 \
+        --height=768 --socket=wayland-fuelcalc --idle-time=0 --config="$work/weston.ini" \
+        --shell="$shell" --debug --log="$work/compositor.log" "$@" 2>/dev/null &
+    compositor=$!
+    socket=wayland-fuelcalc
+    poll 10 test -S "$runtime/$socket" || { cat "$work/compositor.log"; exit 1; }
+}
+
+# sway refuses to run as root, so root runs it as nobody, in a runtime folder nobody owns.
+start_sway() {
+    local user=()
+    mkdir -m 700 "$runtime"
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 755 "$work"
+        chown nobody "$runtime"
+        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    printf 'output HEADLESS-1 resolution 1024x768 bg #204060 solid_color\nxwayland disable\n' \
+        >"$work/sway.conf"
+    chmod 644 "$work/sway.conf"
+    "${user[@]}" env -i PATH="$PATH" HOME="$work" XDG_RUNTIME_DIR="$runtime" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$work/sway.conf" >"$work/compositor.log" 2>&1 &
+    compositor=$!
+    sway_socket() { socket=$(cd "$runtime" && ls wayland-? 2>/dev/null | head -n 1) && [ -n "$socket" ]; }
+    poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
+}
+
+screenshot() {
+    local shot=$work/screen.png
+    rm -f "$shot" "$work"/wayland-screenshot-*.png
+    if [ "$desktop" = sway ]; then
+        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket grim "$shot"
+    else
+        (cd "$work" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket weston-screenshooter)
+        mv "$work"/wayland-screenshot-*.png "$shot"
+    fi
+}
+window_on_screen() {
+    screenshot && python3 "$here/find_window.py" "$work/screen.png" "$reference" "$clock_fields" \
+        >"$work/found.txt"
+}
+
+x11=()
+case $desktop in
+weston) start_weston desktop-shell.so ;;
+weston-kiosk) start_weston kiosk-shell.so ;;
+weston-xwayland)
+    start_weston desktop-shell.so --xwayland
+    x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
+        "$work/compositor.log")")
+    ;;
+weston-dead-x)
+    start_weston desktop-shell.so
+    display=10
+    while [ -e /tmp/.X11-unix/X$display ]; do display=$((display + 1)); done
+    x11=(DISPLAY=:$display)
+    ;;
+sway) start_sway ;;
+esac
+
+: >"$protocol"
+env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
+    WAYLAND_DISPLAY="$socket" XDG_CURRENT_DESKTOP="${desktop%%-*}" "${x11[@]}" WAYLAND_DEBUG=1 \
+    "$program" 2>"$protocol" &
+app=$!
+
+configured() { grep -E -q -- '-> xdg_surface@[0-9]+\.ack_configure' "$protocol"; }
+if [ "$desktop" = weston-kiosk ]; then
+    # weston's screenshots leave out the kiosk shell's windows: only the requests are read.
+    poll 10 configured || fail "the window was never configured"
+    sleep 1
+elif poll 10 window_on_screen; then
+    cat "$work/found.txt"
+else
+    fail "$(cat "$work/found.txt" 2>/dev/null || echo "no screenshot")"
+fi
+kill -0 $app 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$protocol" | head -n 3)"
+
+requests() { grep -E -c -- "-> $1" "$protocol" || true; }
+asks_for() { [ "$(requests "$1")" -gt 0 ] || fail "the window never sent $1"; }
+
+case $desktop in
+weston | weston-dead-x | sway)
+    asks_for 'xdg_toplevel@[0-9]+\.set_min_size\(369, 290\)'
+    asks_for 'xdg_toplevel@[0-9]+\.set_max_size\(369, 290\)'
+    asks_for 'xdg_toplevel@[0-9]+\.set_app_id\("fuelcalc"\)'
+    last_maximise=$(grep -E -o -- '-> xdg_toplevel@[0-9]+\.(un)?set_maximized' "$protocol" | tail -n 1 || true)
+    [[ $last_maximise != *.set_maximized ]] || fail "the window stays maximised"
+    ;;
+esac
+case $desktop in
+sway)
+    grep -E -q 'zxdg_toplevel_decoration_v1@[0-9]+\.configure\(2\)' "$protocol" ||
+        fail "sway did not take the title bar (server-side decoration)"
+    ;;
+weston-kiosk)
+    leaves=$(requests 'xdg_toplevel@[0-9]+\.unset_fullscreen')
+    [ "$leaves" -eq 1 ] || fail "the window asked $leaves times to leave full screen, not once"
+    ;;
+weston-xwayland)
+    [ "$(requests 'xdg_toplevel')" -eq 0 ] || fail "the window opened on Wayland, not through X11"
+    ;;
+esac
+
+[ $failed -eq 0 ] && echo "$desktop: as designed"
+exit $failed
