@@ -14,7 +14,7 @@ FUEL_BUILD_WINDOWS_X64=$FUEL_ROOT/build-windows-x64
 export LC_ALL=C.UTF-8
 
 fuel_packages=(
-    cmake g++ make pkg-config doctest-dev
+    cmake g++ make pkg-config doctest-dev clang-format
     qt6-base-dev libgl-dev
     fonts-arphic-uming qt6-translations-l10n
     xvfb xauth imagemagick

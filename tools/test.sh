@@ -3,6 +3,10 @@
 # Windows programs under Wine; exits with the tests' result.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
+# Every C++ file laid out as .clang-format says, so that a diff shows only what changed.
+git -C "$FUEL_ROOT" ls-files -z '*.cpp' '*.h' |
+    (cd "$FUEL_ROOT" && xargs -0 clang-format --dry-run --Werror)
+
 fuel_build linux
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
 

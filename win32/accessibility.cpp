@@ -25,8 +25,7 @@ FieldAnnotations::~FieldAnnotations()
     m_services->Release();
 }
 
-void FieldAnnotations::annotate(HWND field, const std::string &name,
-                                const std::string &description)
+void FieldAnnotations::annotate(HWND field, const std::string &name, const std::string &description)
 {
     if (!m_services)
         return;

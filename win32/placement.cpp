@@ -53,8 +53,9 @@ const form::Control *controlWithId(int id)
 const form::Control &onlyControlOf(form::Kind kind)
 {
     const auto all = form::controls();
-    const auto found = std::find_if(all.begin(), all.end(),
-                                    [kind](const form::Control &control) { return control.kind == kind; });
+    const auto found = std::find_if(all.begin(), all.end(), [kind](const form::Control &control) {
+        return control.kind == kind;
+    });
     if (found == all.end())
         std::abort(); // the design lost its button or timer
     return *found;

@@ -186,7 +186,7 @@ int wmain(int argc, wchar_t *argv[])
                     bench::format("%.1f MiB / %.1f MiB = %.2f", peak[0], peak[1], memoryRatio),
                     "ratio ≤ 1.10", memoryRatio <= 1.10);
     const double size = kibibytesOf(programs[0]);
-    bench::printRow(bench::format("size of fuelcalc.exe, %s", system.c_str()), bench::format("%.0f KiB", size), "< 1 MiB",
-                    size < 1024.0);
+    bench::printRow(bench::format("size of fuelcalc.exe, %s", system.c_str()),
+                    bench::format("%.0f KiB", size), "< 1 MiB", size < 1024.0);
     return 0;
 }

@@ -69,7 +69,7 @@ TEST_CASE("the rate boxes lie over their runs of spaces")
     constexpr Case cases[] = {
         {"Text1", "主机耗油：", 76, 118, {80, 33}},
         {"Text2", "主机耗油：       公斤  副机：", 190, 232, {192, 33}},
-        {"Text1", "主机耗油：", 100, 184, {108, 66}}, // spaces drawn wider
+        {"Text1", "主机耗油：", 100, 184, {108, 66}},                    // spaces drawn wider
         {"Text2", "主机耗油：       公斤  副机：", 300, 321, {301, 17}}, // and narrower
     };
     for (const Case &c : cases) {

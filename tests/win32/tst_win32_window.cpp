@@ -562,7 +562,8 @@ TEST_CASE("the rate boxes cover no caption character at every density")
                 const std::wstring_view before = std::wstring_view(caption).substr(0, i);
                 const int left = labelLeft + textExtent(captionLabel, before).cx;
                 const int right = labelLeft + textExtent(captionLabel, caption.substr(0, i + 1)).cx;
-                INFO(dpi, " dpi, character ", i, " at ", left, " under ", box, " ", describe(place));
+                INFO(dpi, " dpi, character ", i, " at ", left, " under ", box, " ",
+                     describe(place));
                 CHECK((right <= place.left || left >= place.left + place.width));
             }
         }
@@ -605,7 +606,8 @@ TEST_CASE("the copied results read as GBK by a program that asks for ANSI text")
     Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
     window.click("Command1");
     window.copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
-    CHECK(ansiClipboardText().substr(0, 10) == "\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"); // 主机用油量
+    CHECK(ansiClipboardText().substr(0, 10) ==
+          "\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"); // 主机用油量
 }
 
 // A few milliseconds of another program's hold are waited out; a hold that lasts is reported in
