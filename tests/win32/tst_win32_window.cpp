@@ -294,7 +294,8 @@ std::wstring accessible(HWND field,
 {
     IAccessible *object = nullptr;
     std::wstring text;
-    if (FAILED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
                                           reinterpret_cast<void **>(&object))))
         return text;
     VARIANT self;
