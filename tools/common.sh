@@ -3,8 +3,10 @@
 # The title of the window on both platforms: how the checks find it on a display.
 FUEL_WINDOW_TITLE="Oradel - Lirra工作专版"
 
-# A virtual X screen like a plain desktop's at 100 %.
-fuel_xvfb_arguments=(--auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96")
+# A virtual X screen like a plain desktop's at 100 %. It never resets: an X server resets when its
+# last client leaves and refuses connections while it does, so a helper that looks and leaves
+# (at-spi-bus-launcher, xdotool) would make the program's own connection fail now and then.
+fuel_xvfb_arguments=(--auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -noreset")
 
 # fuel_on_own_display SCRIPT [ARGUMENTS...]: when there is no display, runs the script again on a
 # virtual one of its own and exits with its status; with a display, returns at once.

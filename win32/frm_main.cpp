@@ -265,11 +265,11 @@ void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
     fitWindow({suggested.left, suggested.top});
 }
 
-// Enter and Escape arrive as IDOK and IDCANCEL, which no control has: they compute nothing.
+// Enter and Escape arrive as IDOK and IDCANCEL, which no control has. The window has no default
+// button, so Enter, as in any dialog, presses the push button that has the focus, and nothing
+// else; Escape does nothing.
 void FrmMain::onCommand(int id, int code)
 {
-    // The window has no default button, so the dialog manager sends Enter as IDOK: as in any
-    // dialog, it presses the push button that has the focus, and nothing else.
     if (id == IDOK) {
         const form::Control *focused = controlWithId(GetDlgCtrlID(GetFocus()));
         if (focused && focused->kind == form::Kind::Button && IsChild(m_window, GetFocus()))

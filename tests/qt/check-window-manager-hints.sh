@@ -10,9 +10,10 @@ set -euo pipefail
 
 program=$1
 
+# The server never resets: see fuel_xvfb_arguments in tools/common.sh.
 if [ -z "${FUEL_ON_DISPLAY:-}" ]; then
     exec env FUEL_ON_DISPLAY=1 xvfb-run --auto-servernum \
-        --server-args="-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
+        --server-args="-screen 0 1024x768x24 -dpi 96 -noreset" bash "$0" "$@"
 fi
 
 # poll SECONDS COMMAND...: runs the command every tenth of a second until it succeeds.
