@@ -28,3 +28,7 @@ for kind in win32 wow64; do
         "$(winepath -w "$bench/bench_plain_window_win32.exe")" "$system"
     wineserver -k
 done
+kib=$(($(stat -c %s "$FUEL_BUILD_WINDOWS/fuelcalc.exe") / 1024))
+met=yes
+[ "$kib" -lt 1024 ] || met="**no**"
+echo "| size of fuelcalc.exe | $kib KiB | < 1 MiB | $met |"
