@@ -473,19 +473,6 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
-std::string ansiClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char *>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 } // namespace
 
 TEST_CASE("the clipboard's lines end in CR LF, as Windows programs paste them")
@@ -607,7 +594,7 @@ TEST_CASE("the copied results read as GBK by a program that asks for ANSI text")
     Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
     window.click("Command1");
     window.copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
-    CHECK(ansiClipboardText().substr(0, 10) ==
+    CHECK(Win32Driver::clipboardData<char>(CF_TEXT).substr(0, 10) ==
           "\xD6\xF7\xBB\xFA\xD3\xC3\xD3\xCD\xC1\xBF"); // 主机用油量
 }
 

@@ -275,18 +275,20 @@ public:
                                  : win32::controlWindow(handle(), form::controlNamed(name));
     }
     std::wstring wideText(std::string_view name) const { return win32::windowText(control(name)); }
-    static std::wstring rawClipboardText()
+    // The clipboard's text in the format: CF_UNICODETEXT as wchar_t, CF_TEXT as char.
+    template <class Character> static std::basic_string<Character> clipboardData(UINT format)
     {
-        std::wstring text;
+        std::basic_string<Character> text;
         if (!OpenClipboard(nullptr))
             return text;
-        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t *>(GlobalLock(data));
+        if (const HANDLE data = GetClipboardData(format)) {
+            text = static_cast<const Character *>(GlobalLock(data));
             GlobalUnlock(data);
         }
         CloseClipboard();
         return text;
     }
+    static std::wstring rawClipboardText() { return clipboardData<wchar_t>(CF_UNICODETEXT); }
     // Holds a key down as the thread's keyboard state sees it.
     static void holdKey(UINT key, bool down)
     {
