@@ -28,13 +28,12 @@ fuel_packages=(
 # both cross-compilers (the shipped program is 32-bit, the x86-64 build is tested too), NSIS for
 # the installer, Wine for 32- and 64-bit programs (wine32 comes from the i386 architecture),
 # Wine's own fonts (Marlett draws the title bar's minimise and close buttons, which Wine draws
-# itself) and xdotool, which finds the window for the screenshot and the checks;
-# librsvg2-bin and icoutils draw the program's icon from its SVG (tools/make-icon.sh).
+# itself) and xdotool, which finds the window for the screenshot and the checks. (The icon is
+# committed; tools/make-icon.sh installs what it draws it with.)
 fuel_windows_packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nsis
     wine wine64 wine32:i386 fonts-wine
     xdotool
-    librsvg2-bin icoutils
 )
 
 fuel_as_root() {

@@ -93,7 +93,7 @@ void setUpRole(HWND child, const form::Control &control)
         SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int textWidth(HFONT font, std::wstring_view text)
+SIZE textExtent(HFONT font, std::wstring_view text)
 {
     const HDC screen = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(screen, font);
@@ -101,7 +101,7 @@ int textWidth(HFONT font, std::wstring_view text)
     GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    return extent.cx;
+    return extent;
 }
 
 // A box that lies over a caption's spaces goes where the spaces are drawn in the caption's font
@@ -115,8 +115,8 @@ RECT placeOverCaption(const form::Control &box, UINT dpi, const Fonts &fonts)
     const HFONT font = fonts.forLook(run->label->look);
     const std::wstring before = toUtf16(run->captionBefore);
     const int labelLeft = placeInWindow(*run->label, dpi).left;
-    const int runLeft = labelLeft + textWidth(font, before);
-    const int runRight = labelLeft + textWidth(font, before + toUtf16(run->spaces));
+    const int runLeft = labelLeft + textExtent(font, before).cx;
+    const int runRight = labelLeft + textExtent(font, before + toUtf16(run->spaces)).cx;
     const form::PixelSpan span = form::placeOverRun(box, *run, runLeft, runRight);
     place.left = span.left;
     place.right = span.left + span.width;
@@ -163,14 +163,8 @@ void placeControl(HWND window, const form::Control &control, UINT dpi, const Fon
 
 void fitToCaption(HWND label)
 {
-    const std::wstring caption = windowText(label);
-    const HDC dc = GetDC(label);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    const SIZE extent = textExtent(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
+                                   windowText(label));
     SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);

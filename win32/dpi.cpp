@@ -9,7 +9,6 @@ using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
 using EnableNonClientScalingFunction = BOOL(WINAPI *)(HWND);
 using GetMetricForDpiFunction = int(WINAPI *)(int, UINT);
-
 using LoadIconScaledDownFunction = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
 
 template <class Function> Function systemEntry(const wchar_t *library, const char *name)

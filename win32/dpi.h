@@ -8,10 +8,9 @@ namespace fuel::win32 {
 // system's on older Windows.
 UINT dpiOf(HWND window);
 
-// The outer size of a window with this style whose client area is clientWidth × clientHeight
-// pixels on a monitor of the given dots per inch.
 // Lets the system scale the window's frame with its client when it moves between monitors of
-// different density; only Windows 10 1607 needs asking, and only it has the entry.
+// different density. Only Windows 10 1607 needs asking (later versions do it by themselves for a
+// per-monitor v2 window); Windows before 10 lack the entry.
 void scaleFrameWithDpi(HWND window);
 
 // A system metric, such as an icon's size, at the given dots per inch.
@@ -21,6 +20,8 @@ int systemMetricAt(int index, UINT dpi);
 // scaled down, never a blurred enlargement of a smaller one.
 HICON programIconAt(int resource, int size);
 
+// The outer size of a window with this style whose client area is clientWidth × clientHeight
+// pixels on a monitor of the given dots per inch.
 SIZE windowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);
 
 } // namespace fuel::win32

@@ -76,6 +76,14 @@ LabelColours coloursOf(const Win32Driver &window, std::string_view name)
     return colours;
 }
 
+// Moves the window to a monitor of that density, as Windows tells it, with the frame that
+// Windows suggests there.
+void moveToDpi(const Win32Driver &window, UINT dpi, RECT suggested = {0, 0, 800, 600})
+{
+    SendMessageW(window.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+}
+
 TEST_CASE("one size, no maximise box, the title and icon, centred on the work area")
 {
     const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
@@ -104,9 +112,7 @@ TEST_CASE("one size, no maximise box, the title and icon, centred on the work ar
 TEST_CASE("a move to a monitor of 144 dpi scales the drawing, fonts included")
 {
     Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
-    RECT suggested{10, 20, 600, 500};
-    SendMessageW(window.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&suggested));
+    moveToDpi(window, 144, {10, 20, 600, 500});
     RECT client, outer;
     GetClientRect(window.handle(), &client);
     GetWindowRect(window.handle(), &outer);
@@ -341,14 +347,6 @@ TEST_CASE("screen readers hear each field's name and form")
         CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accDescription))) ==
               (fuel::calc::fieldForm(*field)));
     }
-}
-
-// Moves the window to a monitor of that density, as Windows tells it.
-void moveToDpi(const Win32Driver &window, UINT dpi)
-{
-    RECT suggested{0, 0, 800, 600};
-    SendMessageW(window.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
 }
 
 int iconWidth(HWND window, WPARAM which)
