@@ -1,12 +1,15 @@
-# cmake -DVERSION=x.y.z -DMETAINFO=file -DCHANGELOG=file -P check-release-notes.cmake
+# cmake -DVERSION=x.y.z -DMETAINFO=file -DDEBIAN_CHANGELOG=file -DCHANGELOG=file
+#       -P check-release-notes.cmake
 #
 # Fails when the newest entry of a set of release notes is not the version being built, so that
 # a version bump cannot ship with the previous release's notes (software centres show the
-# metainfo's newest release as the program's version; Debian tools read the changelog's).
+# metainfo's newest release as the program's version; Debian tools read the changelog's; people
+# read CHANGELOG.md).
 
 foreach(notes IN ITEMS
         "metainfo|${METAINFO}|<release[^>]* version=\"([^\"]+)\""
-        "Debian changelog|${CHANGELOG}|^fuelcalc \\(([^)]+)\\)")
+        "Debian changelog|${DEBIAN_CHANGELOG}|^fuelcalc \\(([^)]+)\\)"
+        "CHANGELOG.md|${CHANGELOG}|\n## ([0-9.]+) ")
     string(REPLACE "|" ";" notes "${notes}")
     list(GET notes 0 label)
     list(GET notes 1 file)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# check-executable.sh OBJDUMP EXE WINDOWS7_IMPORTS: the executable as the Windows loader reads it.
+# check-executable.sh OBJDUMP EXE WINDOWS7_IMPORTS VERSION: the executable as the Windows loader and
+# Explorer read it.
 # - The manifest names the architecture of the exe it is in: Windows refuses to start an exe
 #   whose manifest names another ("the application has failed to start because its side-by-side
 #   configuration is incorrect").
@@ -9,11 +10,14 @@
 # - Its header says Windows 7 (6.1) as the system and subsystem it was made for: Windows gives a
 #   program that says less (the linker's default is 4.0) the frame metrics of the systems before
 #   Vista, and the window's frame then no longer fits its client area.
+# - Its version resource, which Explorer's Properties and the installer's readers show, says the
+#   version being built.
 set -euo pipefail
 
 objdump=$1
 exe=$2
 windows7_imports=$3
+version=$4
 failed=0
 
 headers=$("$objdump" -p "$exe")
@@ -40,6 +44,18 @@ else
     echo "FAILED: the header's system and subsystem versions are $versions, not 6 1 6 1"
     failed=1
 fi
+
+# The resource's strings are UTF-16, each value right after its name.
+resource=$(strings -el "$exe")
+for name in FileVersion ProductVersion; do
+    value=$(awk -v name="$name" 'found { print; exit } $0 == name { found = 1 }' <<<"$resource")
+    if [ "$value" = "$version" ]; then
+        echo "ok: the version resource's $name is $version"
+    else
+        echo "FAILED: the version resource's $name is '$value', not $version"
+        failed=1
+    fi
+done
 
 # "DLL Name: X" starts each DLL's list; its functions follow as "vma hint name".
 imports=$(awk '/DLL Name:/ { dll = toupper($3) }
