@@ -7,11 +7,7 @@
 # its window.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-if [ -z "${DISPLAY:-}" ]; then
-    bash "$FUEL_ROOT/tools/build-windows.sh" >&2
-fi
-fuel_on_own_display "$0" "$@"
-source "$FUEL_ROOT/tools/wine-env.sh"
+fuel_windows_script "$0" "$@"
 
 runs=${FUEL_BENCH_RUNS:-11}
 bench=$FUEL_BUILD_WINDOWS/bench/win32

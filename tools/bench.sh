@@ -4,6 +4,7 @@
 # on a virtual X display. Figures only: nothing here fails on a slow machine, only on wrong
 # captions or a program that does not start.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}"
 
 dir=$FUEL_ROOT/build-bench
 runs=${FUEL_BENCH_RUNS:-15}
@@ -18,4 +19,4 @@ echo "|---|---|---|---|"
 "$dir/bench/bench_calculation"
 "$dir/bench/bench_week_at_sea"
 QT_QPA_PLATFORM=offscreen "${startup[@]}" offscreen "${programs[@]}"
-xvfb-run "${fuel_xvfb_arguments[@]}" env QT_QPA_PLATFORM=xcb "${startup[@]}" Xvfb "${programs[@]}"
+fuel_xvfb_run env QT_QPA_PLATFORM=xcb "${startup[@]}" Xvfb "${programs[@]}"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-deb/, has lintian judge it, installs it with apt, starts the
-# installed program without a display to see that it comes up and stays up, then removes the
-# package again. Needs root for apt. Safe to run again: it starts from a fresh package and
-# removes any fuelcalc package already installed.
+# installed program on a virtual display of its own to see that it shows its window and stays up,
+# then removes the package again. Needs root for apt. Safe to run again: it starts from a fresh
+# package and removes any fuelcalc package already installed.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}" lintian dpkg-dev file \
+    weston qt6-wayland
+fuel_on_own_display --always bash "$0" "$@"
 
 build=$FUEL_ROOT/build-deb
 log=$build/check-deb.log
@@ -51,8 +54,10 @@ deb=${debs[0]}
 echo "$deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
 # A Wayland session without XWayland shows the window only through Qt's Wayland plugin.
-dpkg-deb --field "$deb" Recommends | grep -q -w qt6-wayland ||
+fuel_output_has -w qt6-wayland -- dpkg-deb --field "$deb" Recommends ||
     { echo "the package does not recommend qt6-wayland"; false; }
+[ "$(dpkg-deb --field "$deb" Version)" = "$(fuel_version)" ] ||
+    { echo "the package's version is not the project's, $(fuel_version)"; false; }
 fuel_step_passed
 
 fuel_step "lintian reports no errors"
@@ -74,17 +79,13 @@ installed_here=yes
 fuel_is_installed fuelcalc
 [ -x /usr/bin/fuelcalc ]
 [ -f /usr/share/applications/fuelcalc.desktop ]
-fc-list | grep -q "AR PL UMing CN" || { echo "the window's font AR PL UMing CN is missing"; false; }
+[ -n "$(fc-list "AR PL UMing CN" family)" ] || { echo "the window's font AR PL UMing CN is missing"; false; }
 fuel_step_passed
 
-fuel_step "the installed /usr/bin/fuelcalc starts and keeps running"
-QT_QPA_PLATFORM=offscreen /usr/bin/fuelcalc >"$build/fuelcalc-run.log" 2>&1 &
+fuel_step "the installed /usr/bin/fuelcalc shows its window and keeps running"
+/usr/bin/fuelcalc >"$build/fuelcalc-run.log" 2>&1 &
 program_pid=$!
-sleep 2
-if ! kill -0 "$program_pid" 2>/dev/null; then
-    wait "$program_pid" && code=0 || code=$?
-    program_pid=
-    echo "fuelcalc ended within 2 s with status $code:"
+if ! fuel_wait_for_window >/dev/null || ! kill -0 "$program_pid" 2>/dev/null; then
     cat "$build/fuelcalc-run.log"
     false
 fi

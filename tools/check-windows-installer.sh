@@ -8,17 +8,13 @@
 # none.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-if [ -z "${DISPLAY:-}" ]; then
-    bash "$FUEL_ROOT/tools/build-windows.sh" >/dev/null
-fi
-fuel_on_own_display "$0" "$@"
-source "$FUEL_ROOT/tools/wine-env.sh"
+fuel_windows_script "$0" "$@"
 
 kinds=("$@")
 [ $# -gt 0 ] || kinds=(win32 wow64)
 uninstall_key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuelcalc'
-installers=("$FUEL_BUILD_WINDOWS"/fuelcalc-*-setup.exe)
-installer=${installers[0]}
+version=$(fuel_version)
+installer=$FUEL_BUILD_WINDOWS/fuelcalc-$version-setup.exe
 program=$FUEL_BUILD_WINDOWS/fuelcalc.exe
 
 stop_wine() {
@@ -80,6 +76,8 @@ check_on() {
     echo "$entry" | grep -E '^"(DisplayName|DisplayVersion|UninstallString)"'
     grep -qxF '"DisplayName"="船舶主副机油耗计算器"' <<<"$entry" ||
         fuel_fail "no uninstall entry named 船舶主副机油耗计算器"
+    grep -qxF "\"DisplayVersion\"=\"$version\"" <<<"$entry" ||
+        fuel_fail "the uninstall entry does not give the version $version"
     uninstaller=$(sed -n 's/^"UninstallString"="\\"\(.*\)\\""$/\1/p' <<<"$entry" | sed 's/\\\\/\\/g')
     [ "$(winepath -u "$uninstaller")" = "$install_dir/uninstall.exe" ] ||
         fuel_fail "the uninstall entry runs '$uninstaller', not the uninstaller in $install_dir"

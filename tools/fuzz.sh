@@ -6,7 +6,7 @@
 # Fails on the first crash, hang, sanitizer report or broken property; prints the executions.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_install clang libclang-rt-14-dev
+fuel_install "${fuel_build_packages[@]}" clang libclang-rt-14-dev
 
 dir=$FUEL_ROOT/build-fuzz
 seconds=${FUEL_FUZZ_SECONDS:-12}

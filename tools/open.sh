@@ -2,6 +2,7 @@
 # Builds the calculator and opens its window. Without a display, shows it on a virtual one and
 # saves a screenshot instead.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}"
 
 fuel_build linux --target fuelcalc
 program=$FUEL_BUILD/qt/fuelcalc

@@ -1,5 +1,6 @@
-# Sourced by every script in tools/: installs what is missing from Debian, and gives the scripts
-# what they share (common.sh). Running a script again skips what is already installed and built.
+# Sourced by every script in tools/: the build trees, the packages each kind of work needs, how to
+# install them and how to build, and what the scripts share (common.sh). Sourcing installs nothing:
+# each script installs what it needs, and running it again skips what is already installed.
 
 set -euo pipefail
 
@@ -13,48 +14,62 @@ FUEL_BUILD_WINDOWS_X64=$FUEL_ROOT/build-windows-x64
 # Chinese, and xdotool, Wine and the file names all read it through the locale.
 export LC_ALL=C.UTF-8
 
-fuel_packages=(
-    cmake g++ make pkg-config doctest-dev clang-format
+# What configuring and building the Linux tree needs: the compiler, Qt, doctest, the Song font and
+# Qt's Chinese texts the window is drawn with, and the validators its packaging tests find.
+fuel_build_packages=(
+    cmake g++ make pkg-config doctest-dev
     qt6-base-dev libgl-dev
     fonts-arphic-uming qt6-translations-l10n
-    xvfb xauth imagemagick
-    desktop-file-utils appstream lintian dpkg-dev file
-    openbox xdotool x11-utils
+    desktop-file-utils appstream
+)
+
+# A virtual X display, the windows found on it, and pictures of it.
+fuel_display_packages=(xvfb xauth imagemagick xdotool x11-utils)
+
+# What the Linux tests run besides: the layout check, the package's tools, a window manager, the
+# accessibility bus, and the Wayland compositors the window is tried under.
+fuel_test_packages=(
+    clang-format
+    lintian dpkg-dev file
+    openbox
     at-spi2-core dbus-daemon python3-pyatspi
     qt6-wayland weston xwayland sway grim
 )
 
-# What the Windows builds add, for tools/build-windows.sh and the scripts that run its programs:
-# both cross-compilers (the shipped program is 32-bit, the x86-64 build is tested too), NSIS for
-# the installer, Wine for 32- and 64-bit programs (wine32 comes from the i386 architecture),
-# Wine's own fonts (Marlett draws the title bar's minimise and close buttons, which Wine draws
-# itself) and xdotool, which finds the window for the screenshot and the checks. (The icon is
-# committed; tools/make-icon.sh installs what it draws it with.)
+# What the Windows builds need, for tools/build-windows.sh and the scripts that run its programs:
+# CMake and doctest, both cross-compilers (the shipped program is 32-bit, the x86-64 build is
+# tested too), NSIS for the installer, Wine for 32- and 64-bit programs (wine32 comes from the
+# i386 architecture), Wine's own fonts (Marlett draws the title bar's minimise and close buttons,
+# which Wine draws itself) and the Song font, and a display to run them on. (The icon is committed;
+# tools/make-icon.sh installs what it draws it with.)
 fuel_windows_packages=(
+    cmake make doctest-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nsis
-    wine wine64 wine32:i386 fonts-wine
-    xdotool
+    wine wine64 wine32:i386 fonts-wine fonts-arphic-uming
+    "${fuel_display_packages[@]}"
 )
+
+# The version being built, as CMake's project(VERSION) in the top CMakeLists.txt says it; every
+# other place takes it from there.
+fuel_version() {
+    sed -n 's/^project(fuelcalc VERSION \([0-9.]*\) .*/\1/p' "$FUEL_ROOT/CMakeLists.txt"
+}
 
 fuel_as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-fuel_is_installed() {
-    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
-}
-
-# Installs the packages given that are not installed yet; a NAME:i386 package adds the i386
-# architecture first.
+# Installs the packages given that are not installed yet, asking dpkg once for all of them; a
+# NAME:i386 package adds the i386 architecture first.
 fuel_install() {
-    local missing=()
-    local package
+    local installed missing=() package
+    installed=$'\n'$(dpkg-query -W -f='${db:Status-Status} ${binary:Package}\n' "$@" 2>/dev/null || true)$'\n'
     for package in "$@"; do
-        fuel_is_installed "$package" || missing+=("$package")
+        [[ $installed == *$'\n'"installed $package"$'\n'* ]] || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if [[ " ${missing[*]}" == *:i386* ]] && ! fuel_output_has -x i386 -- dpkg --print-foreign-architectures; then
         fuel_as_root dpkg --add-architecture i386
     fi
     fuel_as_root apt-get update -qq
@@ -78,6 +93,19 @@ fuel_build() {
         cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}")
 }
 
+# fuel_windows_script "$0" "$@": the preamble of the scripts that run the Windows programs. Builds
+# them, incrementally, so that no run uses a stale exe (skipped where the run that started this one
+# has built them); runs the script again on a virtual display of its own when there is none; sets
+# up Wine (wine-env.sh).
+fuel_windows_script() {
+    if [ -z "${FUEL_WINDOWS_BUILT:-}" ]; then
+        bash "$FUEL_ROOT/tools/build-windows.sh" >&2
+        export FUEL_WINDOWS_BUILT=yes
+    fi
+    fuel_on_own_display bash "$@"
+    source "$FUEL_ROOT/tools/wine-env.sh"
+}
+
 # Qt warns at every start without a runtime folder, as on a machine with no desktop session.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=${TMPDIR:-/tmp}/fuelcalc-runtime-$(id -u)
@@ -86,4 +114,3 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 source "$FUEL_ROOT/tools/common.sh"
-fuel_install "${fuel_packages[@]}"

@@ -2,10 +2,12 @@
 # Builds both front-ends and runs every test through CTest: the Linux program natively, the
 # Windows programs under Wine; exits with the tests' result.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}" "${fuel_test_packages[@]}"
 
-# Every C++ file laid out as .clang-format says, so that a diff shows only what changed.
-git -C "$FUEL_ROOT" ls-files -z '*.cpp' '*.h' |
-    (cd "$FUEL_ROOT" && xargs -0 clang-format --dry-run --Werror)
+# Every C++ file laid out as .clang-format says, so that a diff shows only what changed. The files
+# are found without git, which an unpacked source tarball does not need.
+(cd "$FUEL_ROOT" && find . -path './build*' -prune -o -path './dist' -prune -o -path './.*' -prune \
+    -o \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror)
 
 fuel_build linux
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
@@ -14,7 +16,8 @@ ctest --test-dir "$FUEL_BUILD" --output-on-failure
 # on 32-bit and on 64-bit Windows, the x86-64 build on 64-bit Windows. Then the installer is
 # installed, started and removed in a fresh prefix of each kind.
 bash "$FUEL_ROOT/tools/build-windows.sh"
-xvfb-run "${fuel_xvfb_arguments[@]}" bash -c '
+export FUEL_WINDOWS_BUILT=yes
+fuel_xvfb_run bash -c '
     ctest --test-dir "$1" --output-on-failure && ctest --test-dir "$2" --output-on-failure' \
     bash "$FUEL_BUILD_WINDOWS" "$FUEL_BUILD_WINDOWS_X64"
 bash "$FUEL_ROOT/tools/check-windows-installer.sh"

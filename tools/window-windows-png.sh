@@ -5,11 +5,7 @@
 # (wine-env.sh leaves Wine's windows unmanaged): title, icon, minimise and close, as the window asks.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-if [ -z "${DISPLAY:-}" ]; then
-    bash "$FUEL_ROOT/tools/build-windows.sh" >/dev/null
-fi
-fuel_on_own_display "$0" "$@"
-source "$FUEL_ROOT/tools/wine-env.sh"
+fuel_windows_script "$0" "$@"
 
 dpi=${1:-96}
 output=$FUEL_ROOT/docs/window-windows.png
@@ -19,7 +15,6 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 wine "$FUEL_BUILD_WINDOWS/fuelcalc.exe" &
 window=$(fuel_wait_for_window)
-# Until the controls and the frame have painted.
-sleep 2
+fuel_wait_until_drawn "$window"
 import -window "$window" "$output"
 echo "$output"

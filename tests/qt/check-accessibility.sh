@@ -6,12 +6,8 @@ set -euo pipefail
 
 program=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-
-# The server never resets: see fuel_xvfb_arguments in tools/common.sh.
-if [ -z "${FUEL_ON_DISPLAY:-}" ]; then
-    exec env FUEL_ON_DISPLAY=1 xvfb-run --auto-servernum \
-        --server-args="-screen 0 1024x768x24 -dpi 96 -noreset" dbus-run-session -- bash "$0" "$@"
-fi
+source "$here/../../tools/common.sh"
+fuel_on_own_display --always dbus-run-session -- bash "$0" "$@"
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!

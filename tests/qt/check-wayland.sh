@@ -23,6 +23,7 @@ program=$1
 desktop=$2
 reference=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../../tools/common.sh"
 # The four date and time fields of the start and end rows, in the client area's pixels.
 clock_fields=88,32,305,74
 
@@ -34,7 +35,7 @@ requires() {
     command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
 }
 requires_qt_wayland() {
-    dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q "ok installed" ||
+    fuel_is_installed qt6-wayland ||
         skip "Qt's Wayland platform plugin is not installed (Debian package qt6-wayland)"
 }
 case $desktop in
@@ -56,16 +57,6 @@ finish() {
 }
 trap finish EXIT
 
-# poll SECONDS COMMAND...: runs the command until it succeeds, for at most that long.
-poll() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
-
 failed=0
 fail() {
     echo "FAIL: $*"
@@ -83,7 +74,7 @@ start_weston() {
         --shell="$shell" --debug --log="$work/compositor.log" "$@" 2>/dev/null &
     compositor=$!
     socket=wayland-fuelcalc
-    poll 10 test -S "$runtime/$socket" || { cat "$work/compositor.log"; exit 1; }
+    fuel_poll 10 test -S "$runtime/$socket" || { cat "$work/compositor.log"; exit 1; }
 }
 
 # sway refuses to run as root, so root runs it as nobody, in a runtime folder nobody owns.
@@ -102,8 +93,11 @@ start_sway() {
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         sway -c "$work/sway.conf" >"$work/compositor.log" 2>&1 &
     compositor=$!
-    sway_socket() { socket=$(cd "$runtime" && ls wayland-? 2>/dev/null | head -n 1) && [ -n "$socket" ]; }
-    poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
+    sway_socket() {
+        local sockets=("$runtime"/wayland-?)
+        [ -S "${sockets[0]}" ] && socket=$(basename "${sockets[0]}")
+    }
+    fuel_poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
 }
 
 screenshot() {
@@ -148,14 +142,14 @@ app=$!
 configured() { grep -E -q -- '-> xdg_surface@[0-9]+\.ack_configure' "$protocol"; }
 if [ "$desktop" = weston-kiosk ]; then
     # weston's screenshots leave out the kiosk shell's windows: only the requests are read.
-    poll 10 configured || fail "the window was never configured"
+    fuel_poll 10 configured || fail "the window was never configured"
     sleep 1
-elif poll 10 window_on_screen; then
+elif fuel_poll 10 window_on_screen; then
     cat "$work/found.txt"
 else
     fail "$(cat "$work/found.txt" 2>/dev/null || echo "no screenshot")"
 fi
-kill -0 $app 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$protocol" | head -n 3)"
+kill -0 $app 2>/dev/null || fail "the program ended: $(grep -m 3 -v '^\[' "$protocol")"
 
 requests() { grep -E -c -- "-> $1" "$protocol" || true; }
 asks_for() { [ "$(requests "$1")" -gt 0 ] || fail "the window never sent $1"; }

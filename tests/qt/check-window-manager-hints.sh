@@ -9,39 +9,23 @@
 set -euo pipefail
 
 program=$1
-
-# The server never resets: see fuel_xvfb_arguments in tools/common.sh.
-if [ -z "${FUEL_ON_DISPLAY:-}" ]; then
-    exec env FUEL_ON_DISPLAY=1 xvfb-run --auto-servernum \
-        --server-args="-screen 0 1024x768x24 -dpi 96 -noreset" bash "$0" "$@"
-fi
-
-# poll SECONDS COMMAND...: runs the command every tenth of a second until it succeeds.
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/common.sh"
+fuel_on_own_display --always bash "$0" "$@"
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 app=
 trap 'kill $app $wm 2>/dev/null || true' EXIT
 # The window manager first, so that it manages the window from its first mapping.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-poll 10 wm_ready || { echo "FAIL: openbox did not start"; exit 1; }
+wm_ready() { fuel_output_has 'window id' -- xprop -root _NET_SUPPORTING_WM_CHECK; }
+fuel_poll 10 wm_ready || { echo "FAIL: openbox did not start"; exit 1; }
 env QT_QPA_PLATFORM=xcb "$program" &
 app=$!
 
 # The window is managed once openbox has published what it allows.
-find_window() { window=$(xdotool search --name 'Oradel' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
 managed() { allowed=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS) && [[ $allowed == *ACTION_CLOSE* ]]; }
-poll 10 find_window || { echo "FAIL: no window"; exit 1; }
-poll 10 managed || { echo "FAIL: openbox did not manage the window"; exit 1; }
+window=$(fuel_wait_for_window) || { echo "FAIL: no window"; exit 1; }
+fuel_poll 10 managed || { echo "FAIL: openbox did not manage the window"; exit 1; }
 
 failed=0
 fail() {

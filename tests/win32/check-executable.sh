@@ -29,7 +29,8 @@ pei-x86-64) machine=amd64 ;;
 esac
 # The first processorArchitecture is the program's own identity; the dependency on the common
 # controls that follows it names "*".
-manifest=$(grep -ao 'processorArchitecture="[^"]*"' "$exe" | head -n 1 | cut -d'"' -f2)
+architectures=$(grep -ao 'processorArchitecture="[^"]*"' "$exe")
+manifest=$(cut -d'"' -f2 <<<"${architectures%%$'\n'*}")
 if [ "$manifest" = "$machine" ]; then
     echo "ok: the manifest names $manifest, the exe's machine type"
 else
