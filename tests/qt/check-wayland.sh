@@ -22,19 +22,10 @@ set -euo pipefail
 program=$1
 desktop=$2
 reference=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# The four date and time fields of the start and end rows, in the client area's pixels.
-clock_fields=88,32,305,74
+source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-requires() {
-    command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
-}
 requires_qt_wayland() {
-    dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q "ok installed" ||
+    [[ $(dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null) == *"ok installed" ]] ||
         skip "Qt's Wayland platform plugin is not installed (Debian package qt6-wayland)"
 }
 case $desktop in
@@ -55,22 +46,6 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-
-# poll SECONDS COMMAND...: runs the command until it succeeds, for at most that long.
-poll() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
-
-failed=0
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
 
 start_weston() {
     local shell=$1
@@ -117,8 +92,7 @@ screenshot() {
     fi
 }
 window_on_screen() {
-    screenshot && python3 "$here/find_window.py" "$work/screen.png" "$reference" "$clock_fields" \
-        >"$work/found.txt"
+    screenshot && client_area_on "$work/screen.png" "$reference" >"$work/found.txt"
 }
 
 x11=()
