@@ -22,6 +22,7 @@ fuel_packages=(
     openbox xdotool x11-utils
     at-spi2-core dbus-daemon python3-pyatspi
     qt6-wayland weston xwayland sway grim
+    gnome-shell kwin-wayland kwin-style-breeze libglib2.0-bin python3-gi
 )
 
 # What the Windows builds add, for tools/build-windows.sh and the scripts that run its programs:
