@@ -34,6 +34,7 @@ fuel_test_packages=(
     openbox
     at-spi2-core dbus-daemon python3-pyatspi
     qt6-wayland weston xwayland sway grim
+    gnome-shell kwin-wayland kwin-style-breeze libglib2.0-bin python3-gi
 )
 
 # What the Windows builds need, for tools/build-windows.sh and the scripts that run its programs:

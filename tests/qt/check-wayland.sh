@@ -22,18 +22,8 @@ set -euo pipefail
 program=$1
 desktop=$2
 reference=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/../../tools/common.sh"
-# The four date and time fields of the start and end rows, in the client area's pixels.
-clock_fields=88,32,305,74
+source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-requires() {
-    command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
-}
 requires_qt_wayland() {
     fuel_is_installed qt6-wayland ||
         skip "Qt's Wayland platform plugin is not installed (Debian package qt6-wayland)"
@@ -56,12 +46,6 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-
-failed=0
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
 
 start_weston() {
     local shell=$1
@@ -111,8 +95,7 @@ screenshot() {
     fi
 }
 window_on_screen() {
-    screenshot && python3 "$here/find_window.py" "$work/screen.png" "$reference" "$clock_fields" \
-        >"$work/found.txt"
+    screenshot && client_area_on "$work/screen.png" "$reference" >"$work/found.txt"
 }
 
 x11=()
