@@ -9,6 +9,10 @@
 # (the installer check calls it so on the installed files).
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 fuel_install openssl osslsigncode unzip
+# What tools/check-windows-installer.sh runs the installer with, which it installs only when it
+# builds the installer itself: Wine for 32- and 64-bit programs and its fonts, the window's Song
+# font, a virtual display and xdotool, which finds the window.
+fuel_install wine wine64 wine32:i386 fonts-wine fonts-arphic-uming xvfb xauth xdotool
 
 work=$FUEL_ROOT/build-signed-release
 certificate=$work/certificate.pem
