@@ -30,6 +30,10 @@ if [ -n "${FUEL_SIGN_PKCS12:-}" ] || [ -n "${FUEL_SIGN_PASSWORD_FILE:-}" ]; then
         exit 1
     }
     fuel_install osslsigncode
+    # makensis runs the signing command from folders of its own.
+    FUEL_SIGN_PKCS12=$(realpath "$FUEL_SIGN_PKCS12")
+    FUEL_SIGN_PASSWORD_FILE=$(realpath "$FUEL_SIGN_PASSWORD_FILE")
+    export FUEL_SIGN_PKCS12 FUEL_SIGN_PASSWORD_FILE
     sign=(bash "$FUEL_ROOT/tools/sign-windows.sh")
     echo "Signing fuelcalc.exe, the installer and its uninstaller with $FUEL_SIGN_PKCS12" >&2
 else
