@@ -6,6 +6,14 @@ if(FUEL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# What ships is the same bytes wherever it is built: no folder of the build machine reaches the
+# objects (assertion messages, debug information before it is stripped).
+if(NOT MSVC)
+    add_compile_options(
+        $<$<CONFIG:Release,MinSizeRel>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>
+        $<$<CONFIG:Release,MinSizeRel>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>)
+endif()
+
 # Coverage feedback from every project library, so that the fuzzers in fuzz/ can steer into them.
 if(FUEL_BUILD_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link)

@@ -9,7 +9,6 @@ fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}" lintian d
 fuel_on_own_display --always bash "$0" "$@"
 
 build=$FUEL_ROOT/build-deb
-log=$build/check-deb.log
 apt_log=$build/apt.log
 program_pid=
 installed_here=
@@ -34,23 +33,9 @@ fuel_steps check-deb clean_up
 
 deb=
 mkdir -p "$build"
-: >"$log"
 
 fuel_step "build the package (Release, with Debian's build flags)"
-# dpkg-buildflags gives the flags Debian builds its own packages with (-O2, stack protector,
-# _FORTIFY_SOURCE, full RELRO), which lintian's hardening checks look for. Release adds only
-# NDEBUG, so that Debian's -O2 stands.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cxxflags="$(cd "$FUEL_ROOT" && dpkg-buildflags --get CPPFLAGS) $(cd "$FUEL_ROOT" && dpkg-buildflags --get CXXFLAGS)"
-ldflags=$(cd "$FUEL_ROOT" && dpkg-buildflags --get LDFLAGS)
-rm -f "$build"/fuelcalc_*.deb
-fuel_build deb -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
-    -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >>"$log" 2>&1 ||
-    { cat "$log"; false; }
-(cd "$build" && cpack -G DEB >>"$log" 2>&1) || { cat "$log"; false; }
-debs=("$build"/fuelcalc_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one fuelcalc_*.deb in $build"; false; }
-deb=${debs[0]}
+deb=$(bash "$FUEL_ROOT/tools/build-deb.sh")
 echo "$deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
 # A Wayland session without XWayland shows the window only through Qt's Wayland plugin.

@@ -6,16 +6,35 @@
 # its window, closes it, and uninstalls silently; after each step it checks the files, the
 # shortcut and the "Apps and features" entry. Runs on a virtual display of its own when there is
 # none.
+#   --installer SETUP.EXE --program FUELCALC.EXE  check these (a release's) instead of building
+#   --check-installed SCRIPT  also run `bash SCRIPT PROGRAM UNINSTALLER` on the installed files
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-fuel_windows_script "$0" "$@"
+arguments=("$@")
+installer=
+program=
+check_installed=
+while [ $# -gt 0 ]; do
+    case $1 in
+    --installer) installer=$(realpath "$2"); shift 2 ;;
+    --program) program=$(realpath "$2"); shift 2 ;;
+    --check-installed) check_installed=$(realpath "$2"); shift 2 ;;
+    *) break ;;
+    esac
+done
+if [ -n "$installer" ]; then
+    [ -f "$program" ] || { echo "no program to check: give the one the installer installs (--program)" >&2; exit 2; }
+    fuel_windows_script --given "$0" "${arguments[@]}"
+else
+    fuel_windows_script "$0" "${arguments[@]}"
+    installer=$FUEL_BUILD_WINDOWS/fuelcalc-$(fuel_version)-setup.exe
+    program=$FUEL_BUILD_WINDOWS/fuelcalc.exe
+fi
 
 kinds=("$@")
 [ $# -gt 0 ] || kinds=(win32 wow64)
 uninstall_key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\fuelcalc'
 version=$(fuel_version)
-installer=$FUEL_BUILD_WINDOWS/fuelcalc-$version-setup.exe
-program=$FUEL_BUILD_WINDOWS/fuelcalc.exe
 
 stop_wine() {
     [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null
@@ -70,6 +89,7 @@ check_on() {
     [ -f "$install_dir/fuelcalc.exe" ] || fuel_fail "no fuelcalc.exe in $install_dir"
     cmp "$install_dir/fuelcalc.exe" "$program" || fuel_fail "the installed fuelcalc.exe is not the one built"
     [ -f "$install_dir/uninstall.exe" ] || fuel_fail "no uninstaller in $install_dir"
+    [ -z "$check_installed" ] || bash "$check_installed" "$install_dir/fuelcalc.exe" "$install_dir/uninstall.exe"
     [ -f "$shortcut" ] || fuel_fail "no Start-menu shortcut $shortcut"
     local entry uninstaller
     entry=$(uninstall_entry)

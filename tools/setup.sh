@@ -94,12 +94,17 @@ fuel_build() {
         cmake --build --preset "$preset" --parallel "$(nproc)" "${target[@]}")
 }
 
-# fuel_windows_script "$0" "$@": the preamble of the scripts that run the Windows programs. Builds
-# them, incrementally, so that no run uses a stale exe (skipped where the run that started this one
-# has built them); runs the script again on a virtual display of its own when there is none; sets
-# up Wine (wine-env.sh).
+# fuel_windows_script [--given] "$0" "$@": the preamble of the scripts that run the Windows
+# programs. Builds them, incrementally, so that no run uses a stale exe (skipped where the run that
+# started this one has built them, or --given: the script checks files it was given); runs the
+# script again on a virtual display of its own when there is none; sets up Wine (wine-env.sh).
 fuel_windows_script() {
-    if [ -z "${FUEL_WINDOWS_BUILT:-}" ]; then
+    local given=
+    if [ "$1" = --given ]; then
+        given=yes
+        shift
+    fi
+    if [ -z "$given" ] && [ -z "${FUEL_WINDOWS_BUILT:-}" ]; then
         bash "$FUEL_ROOT/tools/build-windows.sh" >&2
         export FUEL_WINDOWS_BUILT=yes
     fi
