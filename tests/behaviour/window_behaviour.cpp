@@ -21,6 +21,9 @@ using fuel::testing::WindowDriver;
 
 namespace {
 
+// What does not depend on the scale factor runs once, at 96 dpi, not again at the others.
+const doctest::test_suite scaleIndependent("scale-independent");
+
 constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}};
 
 Field fieldNamed(std::string_view name)
@@ -345,7 +348,8 @@ TEST_CASE("real-time mode starts from a start row that looks right")
     }
 }
 
-TEST_CASE("real-time mode follows the clock and reads the rates and the option at each tick")
+TEST_CASE("real-time mode follows the clock and reads the rates and the option at each tick" *
+          scaleIndependent)
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
     window->click("Check1");
@@ -436,7 +440,7 @@ TEST_CASE("复制 puts the five captions on the clipboard from the status group,
     }
 }
 
-TEST_CASE("hostile texts pasted into each field give the core's answer")
+TEST_CASE("hostile texts pasted into each field give the core's answer" * scaleIndependent)
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
     for (const cases::Hostile &hostile : cases::hostileTexts) {
@@ -459,7 +463,7 @@ TEST_CASE("hostile texts pasted into each field give the core's answer")
     }
 }
 
-TEST_CASE("hostile texts in a start field, then real-time mode")
+TEST_CASE("hostile texts in a start field, then real-time mode" * scaleIndependent)
 {
     for (const cases::Hostile &hostile : cases::hostileTexts) {
         for (const std::string_view field : {"TxtStartDate1", "TxtStartTime1"}) {
@@ -479,7 +483,7 @@ TEST_CASE("hostile texts in a start field, then real-time mode")
     }
 }
 
-TEST_CASE("hostile texts pasted into a rate while real-time mode runs")
+TEST_CASE("hostile texts pasted into a rate while real-time mode runs" * scaleIndependent)
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
     for (const cases::Hostile &hostile : cases::hostileTexts) {

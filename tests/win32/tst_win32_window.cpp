@@ -329,7 +329,7 @@ bool systemKeepsAnnotations(HWND probe)
     return kept == S_OK;
 }
 
-TEST_CASE("screen readers hear each field's name and form")
+TEST_CASE("screen readers hear each field's name and form" * doctest::test_suite("annotations"))
 {
     const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
     if (!systemKeepsAnnotations(window.control("Label(0)"))) {
