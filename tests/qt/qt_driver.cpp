@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "form/design.h"
+#include "qt/application.h"
 #include "qt/frm_main.h"
 
 #include <doctest.h>
@@ -232,8 +233,11 @@ std::unique_ptr<WindowDriver> openWindow(runtime::LocalDateTime moment)
 
 } // namespace fuel::testing
 
+// The application set up as the program sets it up, before any case runs, so that no case
+// depends on another having run first.
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    fuel::qt::setUpApplication();
     return doctest::Context(argc, argv).run();
 }

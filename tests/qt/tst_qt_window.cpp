@@ -6,7 +6,6 @@
 #include "form/contrast.h"
 #include "form/design.h"
 #include "qt/frm_main.h"
-#include "qt/qt_translations.h"
 
 #include <doctest.h>
 
@@ -244,7 +243,6 @@ TEST_CASE("the message box's button says 确定")
 TEST_CASE("Qt's own menus speak Chinese")
 {
     const Window w;
-    REQUIRE(fuel::qt::installChineseQtTexts());
     const std::unique_ptr<QMenu> menu(
         w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
     QStringList items;
