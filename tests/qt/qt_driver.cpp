@@ -169,6 +169,7 @@ public:
         return widget ? widget->objectName().toStdString() : "";
     }
     bool timerRunning() const override { return timer()->isActive(); }
+    bool moveToDensity(int) override { return false; }
     Rect place(std::string_view name) const override
     {
         const QWidget *widget = control(name);

@@ -211,6 +211,11 @@ public:
         SetTimer(handle(), timerId(), UINT(form::window().timerIntervalMs), nullptr);
         return true;
     }
+    bool moveToDensity(int dpi) override
+    {
+        moveToDpi(handle(), UINT(dpi));
+        return true;
+    }
     Rect place(std::string_view name) const override
     {
         RECT r;
@@ -222,14 +227,7 @@ public:
     }
     int textWidth(std::string_view name, std::string_view utf8) const override
     {
-        const HWND window = control(name);
-        const std::wstring text = win32::toUtf16(utf8);
-        const HDC dc = GetDC(window);
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-        ReleaseDC(window, dc);
-        return extent.cx;
+        return textExtent(control(name), win32::toUtf16(utf8)).cx;
     }
     std::string clipboardText() const override
     {
