@@ -7,6 +7,7 @@
 #include "calc/events.h"
 #include "calc/messages.h"
 #include "form/design.h"
+#include "form/space_runs.h"
 
 #include <doctest.h>
 
@@ -23,6 +24,10 @@ namespace {
 
 // What does not depend on the scale factor runs once, at 96 dpi, not again at the others.
 const doctest::test_suite scaleIndependent("scale-independent");
+
+// The densities of the monitors Windows offers, 100 % to 250 %: where the window can be moved to
+// another (Win32), the cases that depend on the density run at each.
+constexpr int densities[] = {96, 120, 144, 168, 192, 240};
 
 constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}};
 
@@ -210,27 +215,33 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
 }
 
 // Each control where the design puts it, from its container's corner; a label in a frame as wide
-// as its caption.
-TEST_CASE("every control stands at its designed place at 96 dpi")
+// as its caption. At 96 dpi, and at each density of a monitor the window can be moved to.
+TEST_CASE("every control stands at its designed place at every density")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    for (const fuel::form::Control &control : fuel::form::controls()) {
-        if (control.kind == fuel::form::Kind::Timer)
-            continue;
-        INFO(control.name);
-        const auto at = [](int twips) { return fuel::form::toPixels(twips, 96); };
-        const auto container =
-            window->place(control.container.empty() ? "FrmMain" : control.container);
-        const auto shown = window->place(control.name);
-        const int left = control.container.empty() ? 0 : container.left;
-        const int top = control.container.empty() ? 0 : container.top;
-        CHECK(shown.left == left + at(control.place.left));
-        CHECK(shown.top == top + at(control.place.top));
-        if (control.look.fitsCaption) {
-            CHECK(shown.width == window->textWidth(control.name, window->text(control.name)));
-        } else {
-            CHECK(shown.width == at(control.place.width));
-            CHECK(shown.height == at(control.place.height));
+    for (const int dpi : densities) {
+        if (dpi != 96 && !window->moveToDensity(dpi))
+            break;
+        const auto at = [dpi](int twips) { return fuel::form::toPixels(twips, dpi); };
+        for (const fuel::form::Control &control : fuel::form::controls()) {
+            // A rate box lies over its run of spaces as the font draws it at that size, which
+            // the next case checks; at 96 dpi, the run is where the design puts the box.
+            if (control.kind == fuel::form::Kind::Timer || (dpi != 96 && runUnder(control)))
+                continue;
+            INFO(dpi, " dpi, ", control.name);
+            const auto container =
+                window->place(control.container.empty() ? "FrmMain" : control.container);
+            const auto shown = window->place(control.name);
+            const int left = control.container.empty() ? 0 : container.left;
+            const int top = control.container.empty() ? 0 : container.top;
+            CHECK(shown.left == left + at(control.place.left));
+            CHECK(shown.top == top + at(control.place.top));
+            if (control.look.fitsCaption) {
+                CHECK(shown.width == window->textWidth(control.name, window->text(control.name)));
+            } else {
+                CHECK(shown.width == at(control.place.width));
+                CHECK(shown.height == at(control.place.height));
+            }
         }
     }
 }
@@ -255,7 +266,7 @@ TEST_CASE("a result label is as wide as its caption, which grows with the figure
 TEST_CASE("the rate boxes cover no character of the caption they sit in, at every density")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    for (const int dpi : {96, 120, 144, 168, 192, 240}) {
+    for (const int dpi : densities) {
         if (dpi != 96 && !window->moveToDensity(dpi))
             break;
         const std::string caption = window->text("Label(1)");

@@ -118,14 +118,8 @@ TEST_CASE("a move to a monitor of 144 dpi scales the drawing, fonts included")
     CHECK(client.right == 554);
     CHECK(outer.left == 10L);
     CHECK(outer.top == 20L);
-    const std::pair<std::string_view, std::string_view> places[] = {
-        {"Frame(0)", "12,12 530x206"}, {"TxtStartDate1", "132,48 158x27"},
-        {"Command1", "480,48 38x64"},  {"Text1", "132,137 50x27"},
-        {"Check1", "392,188 146x26"},  {"Frame(1)", "12,228 530x170"},
-        {"Label(0)", "0,408 554x26"},
-    };
-    for (const auto &[name, place] : places)
-        CHECK(describe(window->place(name)) == place);
+    // The rate box over its run of spaces; every other control's place is the behaviour suite's.
+    CHECK(describe(window->place("Text1")) == "132,137 50x27");
     CHECK(fontOf(window.control("Label1")).lfHeight == -18L);
     CHECK(fontOf(window.control("Text1")).lfHeight == -18L);
     CHECK(window->place("Label(1)").width == 423);
