@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "form/design.h"
+#include "qt/application.h"
 #include "qt/frm_main.h"
 
 #include <doctest.h>
@@ -168,6 +169,7 @@ public:
         return widget ? widget->objectName().toStdString() : "";
     }
     bool timerRunning() const override { return timer()->isActive(); }
+    bool moveToDensity(int) override { return false; }
     Rect place(std::string_view name) const override
     {
         const QWidget *widget = control(name);
@@ -232,8 +234,11 @@ std::unique_ptr<WindowDriver> openWindow(runtime::LocalDateTime moment)
 
 } // namespace fuel::testing
 
+// The application set up as the program sets it up, before any case runs, so that no case
+// depends on another having run first.
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    fuel::qt::setUpApplication();
     return doctest::Context(argc, argv).run();
 }

@@ -6,7 +6,6 @@
 #include "form/contrast.h"
 #include "form/design.h"
 #include "qt/frm_main.h"
-#include "qt/qt_translations.h"
 
 #include <doctest.h>
 
@@ -23,6 +22,10 @@ using fuel::qt::FrmMain;
 using fuel::testing::FixedClock;
 
 namespace {
+
+// What does not depend on the scale factor runs once, not again at the others: the sizes, the
+// fonts and the drawing do.
+const doctest::test_suite scaleIndependent("scale-independent");
 
 struct Window {
     FixedClock clock;
@@ -88,7 +91,7 @@ TEST_CASE("one fixed size, no maximising, the title and the icon at its sizes")
 
 // As a compositor that maximises every window puts it: the window leaves the state, and, put
 // straight back by the user, stays in it.
-TEST_CASE("a maximised or full-screen state is left once")
+TEST_CASE("a maximised or full-screen state is left once" * scaleIndependent)
 {
     for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
         INFO("state ", static_cast<int>(state));
@@ -129,7 +132,7 @@ TEST_CASE("the result labels: bold 9 pt in their colours, one line high")
 }
 
 // Every text of the window against what it stands on, in the colours the widgets use.
-TEST_CASE("a dark theme keeps every text readable and the designed hues")
+TEST_CASE("a dark theme keeps every text readable and the designed hues" * scaleIndependent)
 {
     const QPalette light = QApplication::palette();
     for (const bool openedDark : {true, false}) {
@@ -181,7 +184,8 @@ TEST_CASE("nothing is clipped at the scale factor")
     }
 }
 
-TEST_CASE("the filtered fields take no input method, whose text would pass around the filter")
+TEST_CASE("the filtered fields take no input method, whose text would pass around the filter" *
+          scaleIndependent)
 {
     const Window w;
     for (const fuel::form::Control &control : fuel::form::controls()) {
@@ -194,7 +198,7 @@ TEST_CASE("the filtered fields take no input method, whose text would pass aroun
     }
 }
 
-TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field")
+TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field" * scaleIndependent)
 {
     Window w;
     w.window.show();
@@ -222,7 +226,7 @@ public:
     mutable int readings = 0;
 };
 
-TEST_CASE("the window reads the clock once as it opens")
+TEST_CASE("the window reads the clock once as it opens" * scaleIndependent)
 {
     const RunningClock clock;
     const FrmMain window(clock);
@@ -232,7 +236,7 @@ TEST_CASE("the window reads the clock once as it opens")
 }
 
 // Windows words a message box's button in the system's language; Qt's is the window's own.
-TEST_CASE("the message box's button says 确定")
+TEST_CASE("the message box's button says 确定" * scaleIndependent)
 {
     const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
     window->paste("Text1", "");
@@ -241,10 +245,9 @@ TEST_CASE("the message box's button says 确定")
     CHECK(window->boxes().front().buttons == std::vector<std::string>{"确定"});
 }
 
-TEST_CASE("Qt's own menus speak Chinese")
+TEST_CASE("Qt's own menus speak Chinese" * scaleIndependent)
 {
     const Window w;
-    REQUIRE(fuel::qt::installChineseQtTexts());
     const std::unique_ptr<QMenu> menu(
         w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
     QStringList items;

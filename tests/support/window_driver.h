@@ -60,7 +60,10 @@ public:
     virtual bool isTicked(std::string_view control) const = 0;
     virtual std::string focused() const = 0; // "" when no designed control has it
     virtual bool timerRunning() const = 0;
-    // The place in the window's client area, in pixels at 96 dpi.
+    // Moves the window to a monitor of that density, as the system tells it; false where the
+    // density is the whole program's (Qt's scale factor, which CTest sets for other runs).
+    virtual bool moveToDensity(int dpi) = 0;
+    // The place in the window's client area, in pixels at 96 dpi or at the density moved to.
     virtual Rect place(std::string_view control) const = 0;
     // The width of a text in the control's font.
     virtual int textWidth(std::string_view control, std::string_view utf8) const = 0;
