@@ -29,6 +29,12 @@ else
     echo "Skipping tools/check-deb.sh (the Debian package check): it needs root for apt."
 fi
 
+# The release: two builds of the shipped Windows program, its installer and zip, and the Debian
+# package, in two folders, are the same bytes; signed with a throwaway certificate, every Windows
+# file verifies, and the signed installer installs, starts and removes the program under Wine.
+bash "$FUEL_ROOT/tools/check-reproducible.sh"
+bash "$FUEL_ROOT/tools/check-signed-release.sh"
+
 # A minute of fuzzing the conversions and the calculation.
 bash "$FUEL_ROOT/tools/fuzz.sh"
 
