@@ -61,15 +61,22 @@ fuel_as_root() {
 }
 
 # Installs the packages given that are not installed yet, asking dpkg once for all of them; a
-# NAME:i386 package adds the i386 architecture first.
+# NAME:i386 package adds the i386 architecture first. Says what it installs on standard error, so
+# that a script's own output stays its own.
 fuel_install() {
-    local installed missing=() package
-    installed=$'\n'$(dpkg-query -W -f='${db:Status-Status} ${binary:Package}\n' "$@" 2>/dev/null || true)$'\n'
+    local installed missing=() package native
+    native=$(dpkg --print-architecture)
+    installed=$'\n'$(dpkg-query -W -f='${db:Status-Status} ${Package}:${Architecture}\n' "$@" \
+        2>/dev/null || true)$'\n'
     for package in "$@"; do
-        [[ $installed == *$'\n'"installed $package"$'\n'* ]] || missing+=("$package")
+        case $installed in
+        *$'\n'"installed $package"$'\n'* | *$'\n'"installed $package:$native"$'\n'* | \
+            *$'\n'"installed $package:all"$'\n'*) ;;
+        *) missing+=("$package") ;;
+        esac
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
+    echo "Installing: ${missing[*]}" >&2
     if [[ " ${missing[*]}" == *:i386* ]] && ! fuel_output_has -x i386 -- dpkg --print-foreign-architectures; then
         fuel_as_root dpkg --add-architecture i386
     fi
