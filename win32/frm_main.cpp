@@ -14,7 +14,6 @@
 #include <windowsx.h>
 
 #include <array>
-#include <vector>
 
 #ifndef WM_DPICHANGED // newer than the Windows 7 headers
 #define WM_DPICHANGED 0x02E0
@@ -44,22 +43,6 @@ void registerClass(WNDPROC procedure)
     static_cast<void>(registered);
 }
 
-// From the top of the stack down: the controls that take the focus in the designed tab order,
-// because the dialog manager tabs through siblings from the top; then the labels, which the
-// rate boxes lie over; then the frames, under everything they surround.
-std::vector<const form::Control *> inStackingOrder()
-{
-    const auto tabbed = form::tabOrder();
-    std::vector<const form::Control *> order(tabbed.begin(), tabbed.end());
-    for (const form::Kind kind : {form::Kind::Label, form::Kind::Frame}) {
-        for (const form::Control &control : form::controls()) {
-            if (control.kind == kind)
-                order.push_back(&control);
-        }
-    }
-    return order;
-}
-
 form::Rgb toRgb(COLORREF colour)
 {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -67,16 +50,10 @@ form::Rgb toRgb(COLORREF colour)
 
 COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-bool isButtonOrBox(HWND child)
+bool opensCopyMenuFromKeys(HWND child)
 {
     const form::Control *control = controlWithId(GetDlgCtrlID(child));
-    return control &&
-           (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
-}
-
-const form::Control &statusFrame()
-{
-    return form::controlNamed(form::controlFor(calc::ResultLabel::MainAmount).container);
+    return control && form::opensCopyMenuFromKeys(*control);
 }
 
 UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
@@ -193,7 +170,8 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void FrmMain::createControls()
 {
-    for (const form::Control *control : inStackingOrder())
+    // Each child goes beneath those made before it.
+    for (const form::Control *control : form::stackingOrder())
         createControl(m_window, *control, m_dpi, *m_fonts);
 }
 
@@ -289,14 +267,18 @@ void FrmMain::onCommand(int id, int code)
 LRESULT FrmMain::colourStatic(HDC dc, HWND label)
 {
     const form::Control *control = controlWithId(GetDlgCtrlID(label));
-    if (!control || (!control->look.text && !control->look.background))
+    const auto designed =
+        control ? form::designedColoursOn(control->look, toRgb(GetSysColor(COLOR_BTNFACE)))
+                : std::nullopt;
+    if (!designed)
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const auto [text, background] =
-        m_highContrast ? themeColours(control->look) : designedColours(control->look);
-    SetTextColor(dc, text);
-    SetBkColor(dc, background);
-    return reinterpret_cast<LRESULT>(brushOf(background));
+    const Colours colours =
+        m_highContrast ? themeColours(control->look)
+                       : Colours{toColorRef(designed->text), toColorRef(designed->background)};
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, colours.background);
+    return reinterpret_cast<LRESULT>(brushOf(colours.background));
 }
 
 // A high-contrast theme gives every text its own colours: a designed background becomes the
@@ -306,16 +288,6 @@ FrmMain::Colours FrmMain::themeColours(const form::Look &look)
     if (look.background)
         return {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
     return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
-}
-
-// A designed colour stays as designed on a light face, and is lightened on a dark one.
-FrmMain::Colours FrmMain::designedColours(const form::Look &look)
-{
-    const COLORREF background =
-        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
-    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
-                                     : form::plainTextOn(toRgb(background));
-    return {toColorRef(text), background};
 }
 
 // A theme switched while the window is open: the labels are drawn again in the new colours,
@@ -338,20 +310,19 @@ HBRUSH FrmMain::brushOf(COLORREF colour)
     return brush;
 }
 
-// A right click anywhere on the status group, or the menu key on a button or box (a text field
-// keeps its own menu), offers to copy the results.
+// Where the design offers the copy menu: a position of -1 comes from the keyboard.
 void FrmMain::offerCopy(HWND source, LPARAM position)
 {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (position == -1) {
-        if (!isButtonOrBox(source))
+        if (!opensCopyMenuFromKeys(source))
             return;
         RECT place;
         GetWindowRect(source, &place);
         at = {place.left, place.bottom};
     } else {
         RECT status;
-        GetWindowRect(controlWindow(m_window, statusFrame()), &status);
+        GetWindowRect(controlWindow(m_window, form::copyMenuGroup()), &status);
         if (!PtInRect(&status, at))
             return;
     }

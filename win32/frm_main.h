@@ -56,7 +56,6 @@ private:
     };
     LRESULT colourStatic(HDC dc, HWND label);
     static Colours themeColours(const form::Look &look);
-    static Colours designedColours(const form::Look &look);
     void followSystemColours();
     HBRUSH brushOf(COLORREF colour);
     void offerCopy(HWND source, LPARAM position);

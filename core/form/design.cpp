@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace fuel::form {
@@ -112,6 +113,33 @@ template <class RoleType> const Control &withRole(RoleType role)
     return *found;
 }
 
+// A control's layer in the stack, from the top: the focus takers in tab order, then the labels,
+// then the frames.
+std::pair<int, int> layerOf(const Control &control)
+{
+    if (takesFocus(control))
+        return {0, control.tabRank};
+    return {control.kind == Kind::Label ? 1 : 2, 0};
+}
+
+bool overlaps(const Twips &a, const Twips &b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+std::vector<const Control *> sortedByLayer()
+{
+    std::vector<const Control *> order;
+    for (const Control &control : table) {
+        if (control.kind != Kind::Timer)
+            order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return liesAbove(*a, *b); });
+    return order;
+}
+
 std::vector<const Control *> sortedByTabRank()
 {
     std::vector<const Control *> order;
@@ -148,6 +176,37 @@ std::span<const Control *const> tabOrder()
 {
     static const std::vector<const Control *> order = sortedByTabRank();
     return order;
+}
+
+bool liesAbove(const Control &upper, const Control &lower)
+{
+    return layerOf(upper) < layerOf(lower);
+}
+
+std::span<const Control *const> stackingOrder()
+{
+    static const std::vector<const Control *> order = sortedByLayer();
+    return order;
+}
+
+const Control *firstControlAbove(const Control &control)
+{
+    for (const Control &other : table) {
+        if (other.kind != Kind::Timer && other.container == control.container &&
+            overlaps(other.place, control.place) && liesAbove(other, control))
+            return &other;
+    }
+    return nullptr;
+}
+
+const Control &copyMenuGroup()
+{
+    return controlNamed(controlFor(ResultLabel::MainAmount).container);
+}
+
+bool opensCopyMenuFromKeys(const Control &control)
+{
+    return control.kind == Kind::Button || control.kind == Kind::CheckBox;
 }
 
 std::optional<input::FilteredField> filterFor(calc::Field field)

@@ -82,6 +82,24 @@ const Control &controlFor(calc::Option option);
 // The designed controls that take the keyboard focus, in the order Tab visits them.
 std::span<const Control *const> tabOrder();
 
+// Where two controls overlap, which one is drawn above: a control that takes the focus lies above
+// a label (the rate boxes sit on the rates caption's spaces), and a label above a frame; of two
+// that take the focus, the one first in the tab order, because the dialog manager tabs through
+// siblings from the top of the stack.
+bool liesAbove(const Control &upper, const Control &lower);
+
+// Every control that is drawn, from the top of the stack down.
+std::span<const Control *const> stackingOrder();
+
+// The first control of the table that overlaps this one in its container and lies above it.
+const Control *firstControlAbove(const Control &control);
+
+// The results are copied from one menu. A right click anywhere on the status group opens it; so
+// do the menu key and Shift+F10 on the button and the check boxes, which have no menu of their
+// own, while the text fields keep their editing menu.
+const Control &copyMenuGroup();
+bool opensCopyMenuFromKeys(const Control &control);
+
 // The filter of a typed character for the field, or none for the unfiltered end fields.
 std::optional<input::FilteredField> filterFor(calc::Field field);
 
