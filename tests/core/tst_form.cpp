@@ -49,12 +49,12 @@ TEST_CASE("every role has its control")
         const auto *held = std::get_if<decltype(role)>(&controlFor(role).role);
         return held && *held == role;
     };
-    for (int i = 0; i <= static_cast<int>(Field::EndTime); ++i)
-        CHECK(hasRole(static_cast<Field>(i)));
-    for (int i = 0; i <= static_cast<int>(ResultLabel::ElapsedDays); ++i)
-        CHECK(hasRole(static_cast<ResultLabel>(i)));
-    CHECK(hasRole(Option::ThreeDecimals));
-    CHECK(hasRole(Option::RealTime));
+    for (const Field field : allFields)
+        CHECK(hasRole(field));
+    for (const ResultLabel label : allResultLabels)
+        CHECK(hasRole(label));
+    for (const Option option : allOptions)
+        CHECK(hasRole(option));
 }
 
 // Each rate box keeps its designed share of its run of spaces, however wide the font draws it.
