@@ -52,11 +52,11 @@ COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, col
 
 bool opensCopyMenuFromKeys(HWND child)
 {
-    const form::Control *control = controlWithId(GetDlgCtrlID(child));
+    const form::Control *control = form::controlWithId(GetDlgCtrlID(child));
     return control && form::opensCopyMenuFromKeys(*control);
 }
 
-UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
+UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
 
 bool highContrastIsOn()
 {
@@ -249,12 +249,12 @@ void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
 void FrmMain::onCommand(int id, int code)
 {
     if (id == IDOK) {
-        const form::Control *focused = controlWithId(GetDlgCtrlID(GetFocus()));
+        const form::Control *focused = form::controlWithId(GetDlgCtrlID(GetFocus()));
         if (focused && focused->kind == form::Kind::Button && IsChild(m_window, GetFocus()))
             SendMessageW(GetFocus(), BM_CLICK, 0, 0);
         return;
     }
-    const form::Control *control = controlWithId(id);
+    const form::Control *control = form::controlWithId(id);
     if (!control || code != BN_CLICKED)
         return;
     if (control->kind == form::Kind::Button)
@@ -266,7 +266,7 @@ void FrmMain::onCommand(int id, int code)
 
 LRESULT FrmMain::colourStatic(HDC dc, HWND label)
 {
-    const form::Control *control = controlWithId(GetDlgCtrlID(label));
+    const form::Control *control = form::controlWithId(GetDlgCtrlID(label));
     const auto designed =
         control ? form::designedColoursOn(control->look, toRgb(GetSysColor(COLOR_BTNFACE)))
                 : std::nullopt;

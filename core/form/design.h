@@ -47,6 +47,9 @@ using Role = std::variant<std::monostate, calc::Field, calc::ResultLabel, calc::
 
 struct Control {
     std::string_view name; // the designed name: object name and accessibility id
+    // The child-window identifier on Windows, also the timer's: above IDOK (1) and IDCANCEL (2),
+    // which the dialog manager sends for Enter and Escape.
+    int id;
     Kind kind;
     std::string_view container; // the frame's name; empty for the window itself
     Twips place;
@@ -78,6 +81,10 @@ const Control &controlNamed(std::string_view name);
 const Control &controlFor(calc::Field field);
 const Control &controlFor(calc::ResultLabel label);
 const Control &controlFor(calc::Option option);
+// The control that has the id, if any: an id comes from a window message.
+const Control *controlWithId(int id);
+// The one control of a kind that the design has once: the button, the timer.
+const Control &onlyControlOf(Kind kind);
 
 // The designed controls that take the keyboard focus, in the order Tab visits them.
 std::span<const Control *const> tabOrder();

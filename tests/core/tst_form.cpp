@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 using namespace fuel::form;
 
@@ -199,4 +200,21 @@ TEST_CASE("the colours of the designed labels on the system's window colour")
     REQUIRE(dark);
     CHECK(dark->background == darkGrey);
     CHECK(contrastRatio(dark->text, darkGrey) >= readableContrast);
+}
+
+// Windows finds each control, and the timer, by its id; the dialog manager sends Enter and Escape
+// as ids 1 and 2, which no control may have.
+TEST_CASE("every control has an id of its own, clear of Enter's and Escape's")
+{
+    std::set<int> ids;
+    for (const Control &control : controls()) {
+        INFO(control.name);
+        CHECK(control.id > 2);
+        CHECK(ids.insert(control.id).second);
+        CHECK(controlWithId(control.id) == &control);
+    }
+    CHECK(controlWithId(1) == nullptr);
+    CHECK(controlWithId(2) == nullptr);
+    CHECK(onlyControlOf(Kind::Timer).name == "Timer1");
+    CHECK(onlyControlOf(Kind::Button).name == "Command1");
 }

@@ -11,7 +11,6 @@
 #include "win32/controls.h"
 #include "win32/frm_main.h"
 #include "win32/message_loop.h"
-#include "win32/placement.h"
 #include "win32/utf.h"
 
 #include <array>
@@ -21,7 +20,7 @@ namespace fuel::testing {
 
 namespace detail {
 
-inline UINT_PTR timerId() { return win32::controlId(win32::onlyControlOf(form::Kind::Timer)); }
+inline UINT_PTR timerId() { return UINT_PTR(form::onlyControlOf(form::Kind::Timer).id); }
 
 inline std::wstring className(HWND window)
 {
@@ -200,7 +199,7 @@ public:
     }
     std::string focused() const override
     {
-        const form::Control *designed = win32::controlWithId(GetDlgCtrlID(GetFocus()));
+        const form::Control *designed = form::controlWithId(GetDlgCtrlID(GetFocus()));
         return designed && GetParent(GetFocus()) == handle() ? std::string(designed->name) : "";
     }
     // Windows tells no timer's state: killing it says whether it ran, and it is set again.
