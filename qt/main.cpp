@@ -5,6 +5,7 @@
 #include "runtime/command_line.h"
 
 #include <QApplication>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,5 +31,12 @@ int main(int argc, char *argv[])
     const fuel::runtime::SystemClock clock;
     fuel::qt::FrmMain window(clock);
     window.show();
+    // A platform that cannot make the window only warns, and the event loop would wait for ever
+    // with nothing on the screen.
+    if (!window.windowHandle() || !window.windowHandle()->handle()) {
+        std::fprintf(stderr, "fuelcalc: the window system (%s) could not make the window\n",
+                     qUtf8Printable(QGuiApplication::platformName()));
+        return EXIT_FAILURE;
+    }
     return QApplication::exec();
 }

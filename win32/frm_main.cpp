@@ -30,7 +30,7 @@ constexpr UINT_PTR copyCommand = 1;
 // Posted once the window is first drawn: what only a screen reader needs.
 constexpr UINT afterFirstPaint = WM_APP + 1;
 
-void registerClass(WNDPROC procedure)
+bool registerClass(WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -39,8 +39,9 @@ void registerClass(WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
+    // Once per program: a second window finds the class already there.
     static const ATOM registered = RegisterClassExW(&windowClass);
-    static_cast<void>(registered);
+    return registered != 0;
 }
 
 form::Rgb toRgb(COLORREF colour)
@@ -71,9 +72,10 @@ bool highContrastIsOn()
 FrmMain::FrmMain(const runtime::Clock &clock)
     : m_clock(clock)
 {
-    registerClass(windowProc);
-    CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0, 0,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!registerClass(windowProc) ||
+        !CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0,
+                         0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
+        return;
     m_dpi = dpiOf(m_window);
     m_highContrast = highContrastIsOn();
     loadIcons();

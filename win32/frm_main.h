@@ -28,6 +28,7 @@ namespace fuel::win32 {
 class FrmMain {
 public:
     // Builds the window from the design, fills the start-up defaults and centres it, hidden.
+    // When the system cannot make the window, handle() is null and nothing else is done.
     explicit FrmMain(const runtime::Clock &clock);
     ~FrmMain();
     FrmMain(const FrmMain &) = delete;
