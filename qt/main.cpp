@@ -1,8 +1,7 @@
 #include "application.h"
+#include "command_line.h"
 #include "frm_main.h"
 #include "window_system.h"
-
-#include "runtime/command_line.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -15,8 +14,7 @@
 int main(int argc, char *argv[])
 {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const fuel::runtime::CommandLineReply reply =
-        fuel::runtime::replyToCommandLine(arguments, FUEL_VERSION);
+    const fuel::qt::CommandLineReply reply = fuel::qt::replyToCommandLine(arguments, FUEL_VERSION);
     if (!reply.opensWindow) {
         std::fputs(reply.standardOutput.c_str(), stdout);
         std::fputs(reply.standardError.c_str(), stderr);
