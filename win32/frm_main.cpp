@@ -59,25 +59,18 @@ bool opensCopyMenuFromKeys(HWND child)
 
 UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
 
-bool highContrastIsOn()
-{
-    HIGHCONTRASTW setting{};
-    setting.cbSize = sizeof setting;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
-           (setting.dwFlags & HCF_HIGHCONTRASTON);
-}
-
 } // namespace
 
-FrmMain::FrmMain(const runtime::Clock &clock)
-    : m_clock(clock)
+FrmMain::FrmMain(const runtime::Clock &clock, const SystemSettings &settings)
+    : m_clock(clock),
+      m_settings(settings)
 {
     if (!registerClass(windowProc) ||
         !CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0,
                          0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
         return;
     m_dpi = dpiOf(m_window);
-    m_highContrast = highContrastIsOn();
+    m_highContrast = m_settings.highContrast();
     loadIcons();
     m_view.emplace(m_window, timerId());
     m_fonts = std::make_unique<Fonts>(m_dpi);
@@ -296,7 +289,7 @@ FrmMain::Colours FrmMain::themeColours(const form::Look &look)
 // and the controls, which keep their own colours, hear of it too.
 void FrmMain::followSystemColours()
 {
-    m_highContrast = highContrastIsOn();
+    m_highContrast = m_settings.highContrast();
     for (const form::Control &control : form::controls()) {
         if (const HWND child = controlWindow(m_window, control))
             SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);

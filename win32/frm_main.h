@@ -13,6 +13,7 @@
 #include "accessibility.h"
 #include "control_view.h"
 #include "fonts.h"
+#include "system_settings.h"
 
 #include "runtime/clock.h"
 
@@ -29,7 +30,7 @@ class FrmMain {
 public:
     // Builds the window from the design, fills the start-up defaults and centres it, hidden.
     // When the system cannot make the window, handle() is null and nothing else is done.
-    explicit FrmMain(const runtime::Clock &clock);
+    FrmMain(const runtime::Clock &clock, const SystemSettings &settings);
     ~FrmMain();
     FrmMain(const FrmMain &) = delete;
     FrmMain &operator=(const FrmMain &) = delete;
@@ -64,6 +65,7 @@ private:
     void restoreFocus();
 
     const runtime::Clock &m_clock;
+    const SystemSettings &m_settings;
     HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     bool m_highContrast = false;

@@ -11,7 +11,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     const fuel::win32::ProgramServices services;
     const fuel::win32::WindowsClock clock;
-    fuel::win32::FrmMain window(clock);
+    const fuel::win32::WindowsSettings settings;
+    fuel::win32::FrmMain window(clock, settings);
     // Without a window the message loop would wait for ever, unseen.
     if (!window.handle()) {
         MessageBoxW(nullptr, fuel::win32::toUtf16(fuel::calc::windowNotMadeMessage).c_str(),

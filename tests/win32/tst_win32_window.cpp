@@ -361,25 +361,21 @@ int iconWidth(HWND window, WPARAM which)
     return colour.bmWidth;
 }
 
-// Wine keeps no high-contrast setting: SPI_SETHIGHCONTRAST fails and SPI_GETHIGHCONTRAST always
-// says off. So, for as long as this object lives, this program's own import of
-// SystemParametersInfoW answers that high contrast is on, and the system colours are those of a
-// dark high-contrast theme; the window hears of both as it would of the user's switch.
+// A dark high-contrast theme switched on, for as long as this object lives, as the user would:
+// the setting on and the system colours those of the theme, of which the window hears.
 class HighContrastTheme {
 public:
-    HighContrastTheme()
+    explicit HighContrastTheme(Win32Driver &window)
+        : m_window(window)
     {
-        // Through the generic function type, which converts to any other without a warning.
-        s_real = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW")));
-        redirectImport(address(s_real), address(reportOn));
         for (std::size_t i = 0; i < std::size(elements); ++i)
             m_saved[i] = GetSysColor(elements[i]);
+        m_window.settings.highContrastOn = true;
         SetSysColors(static_cast<int>(std::size(elements)), elements, theme);
     }
     ~HighContrastTheme()
     {
-        redirectImport(address(reportOn), address(s_real));
+        m_window.settings.highContrastOn = false;
         SetSysColors(static_cast<int>(std::size(elements)), elements, m_saved);
     }
     HighContrastTheme(const HighContrastTheme &) = delete;
@@ -392,42 +388,7 @@ public:
                                          RGB(0, 255, 4)};
 
 private:
-    using Function = BOOL(WINAPI *)(UINT, UINT, void *, UINT);
-
-    static BOOL WINAPI reportOn(UINT action, UINT size, void *value, UINT flags)
-    {
-        const BOOL answered = s_real(action, size, value, flags);
-        if (action == SPI_GETHIGHCONTRAST && answered)
-            static_cast<HIGHCONTRASTW *>(value)->dwFlags |= HCF_HIGHCONTRASTON;
-        return answered;
-    }
-
-    static ULONG_PTR address(Function function) { return reinterpret_cast<ULONG_PTR>(function); }
-
-    // Every entry of this program's import table that holds one function gets the other.
-    static void redirectImport(ULONG_PTR from, ULONG_PTR to)
-    {
-        auto *base = reinterpret_cast<BYTE *>(GetModuleHandleW(nullptr));
-        const auto *headers = reinterpret_cast<const IMAGE_NT_HEADERS *>(
-            base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
-        const IMAGE_DATA_DIRECTORY &imports =
-            headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (auto *library =
-                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
-             library->Name; ++library) {
-            for (auto *entry = reinterpret_cast<IMAGE_THUNK_DATA *>(base + library->FirstThunk);
-                 entry->u1.Function; ++entry) {
-                if (entry->u1.Function != from)
-                    continue;
-                DWORD protection;
-                VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
-                entry->u1.Function = to;
-                VirtualProtect(entry, sizeof *entry, protection, &protection);
-            }
-        }
-    }
-
-    static inline Function s_real = nullptr;
+    Win32Driver &m_window;
     COLORREF m_saved[std::size(elements)]{};
 };
 
@@ -560,7 +521,7 @@ TEST_CASE("the rate boxes cover no caption character at every density")
 // credit line and the captions; outside one, the designed colours come back exactly.
 TEST_CASE("a high-contrast theme's colours replace the designed ones, which come back after")
 {
-    const Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
+    Win32Driver window({{2007, 4, 26}, {9, 30, 0}});
     const std::string_view designed[] = {"Label1", "Label2", "Label3",
                                          "Label4", "Label5", "Label(0)"};
     std::map<std::string_view, std::pair<COLORREF, COLORREF>> before;
@@ -569,7 +530,7 @@ TEST_CASE("a high-contrast theme's colours replace the designed ones, which come
         before[name] = {colours.text, colours.background};
     }
     {
-        const HighContrastTheme theme;
+        const HighContrastTheme theme(window);
         for (const std::string_view name : designed) {
             INFO(name);
             const LabelColours colours = coloursOf(window, name);

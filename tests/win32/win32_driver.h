@@ -97,12 +97,19 @@ private:
     HHOOK m_hook = SetWindowsHookExW(WH_CBT, onCbt, nullptr, GetCurrentThreadId());
 };
 
+// The user's settings as a test sets them: Wine keeps no high-contrast setting of its own.
+class SetSettings final : public win32::SystemSettings {
+public:
+    bool highContrastOn = false;
+    bool highContrast() const override { return highContrastOn; }
+};
+
 class Win32Driver final : public WindowDriver {
 public:
     explicit Win32Driver(runtime::LocalDateTime moment)
     {
         clock.moment = moment;
-        m_window = std::make_unique<win32::FrmMain>(clock);
+        m_window = std::make_unique<win32::FrmMain>(clock, settings);
         m_boxes.window = handle();
         m_window->show(SW_SHOWNORMAL);
         SetForegroundWindow(handle());
@@ -267,6 +274,7 @@ public:
     }
 
     // For what only the Win32 window has.
+    SetSettings settings;
     HWND handle() const { return m_window->handle(); }
     HWND control(std::string_view name) const
     {
