@@ -124,8 +124,6 @@ TEST_CASE("the window opens with the present moment and the designed options")
         CHECK(window->isTicked("Check2"));
         CHECK_FALSE(window->timerRunning());
         CHECK(window->focused() == "Check1");
-        CHECK(window->place("FrmMain").width == 369);
-        CHECK(window->place("FrmMain").height == 290);
     }
 }
 
@@ -211,11 +209,13 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
 TEST_CASE("every control stands at its designed place at 96 dpi")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
+    const auto at = [](int twips) { return fuel::form::toPixels(twips, 96); };
+    CHECK(window->place("FrmMain").width == at(fuel::form::window().clientWidth));
+    CHECK(window->place("FrmMain").height == at(fuel::form::window().clientHeight));
     for (const fuel::form::Control &control : fuel::form::controls()) {
         if (control.kind == fuel::form::Kind::Timer)
             continue;
         INFO(control.name);
-        const auto at = [](int twips) { return fuel::form::toPixels(twips, 96); };
         const auto container =
             window->place(control.container.empty() ? "FrmMain" : control.container);
         const auto shown = window->place(control.name);
@@ -229,6 +229,27 @@ TEST_CASE("every control stands at its designed place at 96 dpi")
             CHECK(shown.width == at(control.place.width));
             CHECK(shown.height == at(control.place.height));
         }
+    }
+}
+
+// On the system's light theme every designed colour is drawn as designed; every text is in the
+// designed face and size, the results in bold.
+TEST_CASE("the designed colours and fonts")
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    const fuel::form::WindowDesign &design = fuel::form::window();
+    for (const fuel::form::Control &control : fuel::form::controls()) {
+        if (control.kind == fuel::form::Kind::Timer)
+            continue;
+        INFO(control.name);
+        const fuel::testing::DrawnFont font = window->font(control.name);
+        CHECK(std::ranges::count(design.fontFamilies, font.family) == 1);
+        CHECK(font.points == design.fontPoints);
+        CHECK(font.bold == control.look.bold);
+        if (control.look.text)
+            CHECK(window->colours(control.name).text == *control.look.text);
+        if (control.look.background)
+            CHECK(window->colours(control.name).background == *control.look.background);
     }
 }
 

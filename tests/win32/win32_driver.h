@@ -237,6 +237,29 @@ public:
         ReleaseDC(window, dc);
         return extent.cx;
     }
+    DrawnFont font(std::string_view name) const override
+    {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control(name), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        return {win32::toUtf8(font.lfFaceName),
+                MulDiv(-font.lfHeight, 72, static_cast<int>(m_window->dpi())),
+                font.lfWeight >= FW_BOLD};
+    }
+    // As the window answers the label's WM_CTLCOLORSTATIC.
+    form::Colours colours(std::string_view name) const override
+    {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(control(name))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof fill, &fill);
+        const COLORREF text = GetTextColor(dc);
+        DeleteDC(dc);
+        return {{GetRValue(text), GetGValue(text), GetBValue(text)},
+                {GetRValue(fill.lbColor), GetGValue(fill.lbColor), GetBValue(fill.lbColor)}};
+    }
     std::string clipboardText() const override
     {
         std::wstring text = rawClipboardText();
