@@ -106,15 +106,22 @@ bool takesFocus(const Control &control)
            control.kind == Kind::CheckBox;
 }
 
+// Every role, the button, the timer and every name a front-end asks for are in the table above,
+// so a control that is not found is a fault of the program.
+template <class Predicate> const Control &controlWhere(Predicate matches)
+{
+    const auto found = std::find_if(table.begin(), table.end(), matches);
+    if (found == table.end())
+        std::abort();
+    return *found;
+}
+
 template <class RoleType> const Control &withRole(RoleType role)
 {
-    const auto found = std::find_if(table.begin(), table.end(), [role](const Control &control) {
+    return controlWhere([role](const Control &control) {
         const auto *held = std::get_if<RoleType>(&control.role);
         return held && *held == role;
     });
-    if (found == table.end())
-        std::abort(); // every role has its control in the table above
-    return *found;
 }
 
 // A control's layer in the stack, from the top: the focus takers in tab order, then the labels,
@@ -164,12 +171,7 @@ std::span<const Control> controls() { return table; }
 
 const Control &controlNamed(std::string_view name)
 {
-    const auto found = std::find_if(table.begin(), table.end(), [name](const Control &control) {
-        return control.name == name;
-    });
-    if (found == table.end())
-        std::abort(); // a front-end asked for a control the design does not have
-    return *found;
+    return controlWhere([name](const Control &control) { return control.name == name; });
 }
 
 const Control *controlWithId(int id)
@@ -181,12 +183,7 @@ const Control *controlWithId(int id)
 
 const Control &onlyControlOf(Kind kind)
 {
-    const auto found = std::find_if(table.begin(), table.end(), [kind](const Control &control) {
-        return control.kind == kind;
-    });
-    if (found == table.end())
-        std::abort(); // the design lost its button or timer
-    return *found;
+    return controlWhere([kind](const Control &control) { return control.kind == kind; });
 }
 
 const Control &controlFor(calc::Field field) { return withRole(field); }
