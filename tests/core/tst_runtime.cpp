@@ -1,3 +1,4 @@
+#include "runtime/clock.h"
 #include "runtime/date_time.h"
 #include "runtime/integer_text.h"
 #include "runtime/number_text.h"
@@ -5,6 +6,8 @@
 
 #include <doctest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -257,4 +260,18 @@ TEST_CASE("lengths in UTF-16 units")
     CHECK(utf16Length("二〇〇七年") == 5);
     CHECK(utf16Length("２００７-04-26") == 10);
     CHECK(utf16Length("⛽🚢") == 3);
+}
+
+// The wall clock is the machine's local time, a real date and time of day within a day of the
+// date in Greenwich, whatever the time zone.
+TEST_CASE("the system clock reads the local date and time")
+{
+    using namespace std::chrono;
+    const LocalDateTime now = SystemClock{}.now();
+    const year_month_day utc{floor<days>(system_clock::now())};
+    const Date greenwich{static_cast<int>(utc.year()), static_cast<int>(unsigned{utc.month()}),
+                         static_cast<int>(unsigned{utc.day()})};
+    CHECK(std::llabs(daysBetween(greenwich, now.date)) <= 1);
+    CHECK(parseDate(formatDate(now.date)) == now.date);
+    CHECK(parseTime(formatTime(now.time)) == now.time);
 }
