@@ -440,6 +440,8 @@ TEST_CASE("复制 puts the five captions on the clipboard from the status group,
         {"menu key on the real-time box", "Check1", MenuWay::MenuKey, true},
         {"Shift+F10 on the decimals box", "Check2", MenuWay::ShiftF10, true},
         {"right click on the settings group", "Frame(0)", MenuWay::RightClick, false},
+        {"right click on the button, in the settings group", "Command1", MenuWay::RightClick,
+         false},
         {"menu key over the settings group", "Frame(0)", MenuWay::MenuKey, false},
         {"menu key in a text field opens the field's own menu", "Text1", MenuWay::MenuKey, false},
     };
