@@ -76,9 +76,12 @@ std::string decimalText(int64_t scaled, int decimals, bool fixed)
     return fraction.empty() ? whole : whole + "." + fraction;
 }
 
+// The five captions, in the order of the view's.
+using Captions = decltype(testing::FakeView::captions);
+
 std::string twoDigits(int64_t value) { return std::to_string(100 + value).substr(1); }
 
-std::array<std::string, 5> expectedCaptions(int64_t secondsSinceStartDay, bool threeDecimals)
+Captions expectedCaptions(int64_t secondsSinceStartDay, bool threeDecimals)
 {
     const int decimals = threeDecimals ? 3 : 6;
     const int64_t minutes = secondsSinceStartDay / 60 - startSecond / 60;
@@ -93,7 +96,7 @@ std::array<std::string, 5> expectedCaptions(int64_t secondsSinceStartDay, bool t
             "日差：" + std::to_string(secondsSinceStartDay / 86400) + "天"};
 }
 
-std::string joined(const std::array<std::string, 5> &captions)
+std::string joined(const Captions &captions)
 {
     std::string text = captions[0];
     for (std::size_t i = 1; i < captions.size(); ++i)

@@ -31,8 +31,9 @@ calc::Inputs inputsFrom(std::string_view bytes)
     inputs.threeDecimals = bytes.empty() || bytes.front() != '6';
     if (!bytes.empty())
         bytes.remove_prefix(1);
-    std::array<std::string *, 6> texts{&inputs.mainRate,  &inputs.auxRate, &inputs.startDate,
-                                       &inputs.startTime, &inputs.endDate, &inputs.endTime};
+    std::array<std::string *, calc::allFields.size()> texts{&inputs.mainRate,  &inputs.auxRate,
+                                                            &inputs.startDate, &inputs.startTime,
+                                                            &inputs.endDate,   &inputs.endTime};
     for (std::string *text : texts) {
         const auto end = bytes.find('\n');
         *text = std::string(bytes.substr(0, end));
@@ -146,10 +147,10 @@ void checkThroughTheView(const calc::Inputs &inputs, const calc::Outcome &outcom
     calc::onCalculateClicked(view);
     if (const auto *captions = std::get_if<calc::Captions>(&outcome)) {
         fuzz::require(view.messages.empty(), "a readable run says nothing");
-        fuzz::require(view.captions ==
-                          std::array<std::string, 5>{captions->mainAmount, captions->auxAmount,
-                                                     captions->total, captions->elapsedTime,
-                                                     captions->elapsedDays},
+        fuzz::require(view.captions == decltype(view.captions){captions->mainAmount,
+                                                               captions->auxAmount, captions->total,
+                                                               captions->elapsedTime,
+                                                               captions->elapsedDays},
                       "a readable run writes all five captions");
         return;
     }

@@ -150,13 +150,6 @@ QAccessibleInterface *windowAsFrame(const QString &className, QObject *object)
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
@@ -198,6 +191,11 @@ void FrmMain::createControls()
         if (!widget)
             continue;
         widget->setObjectName(fromUtf8(control.name));
+        // Qt stacks a widget above those made before it. One that lies beneath another made
+        // earlier goes just beneath it, so that a screen reader, which follows the stacking
+        // order, still meets the rates caption in its row, before the boxes set into it.
+        if (const form::Control *above = form::firstControlAbove(control))
+            widget->stackUnder(m_controls.at(above->name));
         if (!control.look.fitsCaption)
             widget->setGeometry(pixelsOf(control.place));
         else
@@ -213,15 +211,8 @@ QWidget *FrmMain::createControl(const form::Control &control)
     switch (control.kind) {
     case form::Kind::Frame:
         return frame(control, parent);
-    case form::Kind::Label: {
-        QLabel *caption = label(control, parent);
-        // A label lies beneath the fields set into it (the rate boxes sit on the rates
-        // caption's spaces): just beneath, so that a screen reader, which follows the stacking
-        // order, still meets each label in its row, before those fields.
-        if (QWidget *field = firstFieldOver(control))
-            caption->stackUnder(field);
-        return caption;
-    }
+    case form::Kind::Label:
+        return label(control, parent);
     case form::Kind::TextBox:
         return textBox(control, parent);
     case form::Kind::Button:
@@ -237,19 +228,6 @@ QWidget *FrmMain::createControl(const form::Control &control)
     return nullptr;
 }
 
-QWidget *FrmMain::firstFieldOver(const form::Control &label) const
-{
-    const QRect place = pixelsOf(label.place);
-    for (const form::Control &control : form::controls()) {
-        if (control.kind != form::Kind::TextBox || control.container != label.container ||
-            !pixelsOf(control.place).intersects(place))
-            continue;
-        if (const auto made = m_controls.find(control.name); made != m_controls.end())
-            return made->second;
-    }
-    return nullptr;
-}
-
 QWidget *FrmMain::container(const form::Control &control)
 {
     if (control.container.empty())
@@ -261,23 +239,20 @@ QWidget *FrmMain::container(const form::Control &control)
 // readable, and a fixed background gets a text colour that reads on it.
 void FrmMain::applyColours()
 {
+    // The window's own palette is the one already changed when a theme changes.
+    const form::Rgb window = toRgb(palette().color(QPalette::Window));
     for (const form::Control &control : form::controls()) {
-        const form::Look &look = control.look;
-        if (!look.text && !look.background)
+        const auto colours = form::designedColoursOn(control.look, window);
+        if (!colours)
             continue;
         QWidget *widget = m_controls.at(control.name);
-        if (look.background) {
+        QPalette palette = widget->palette();
+        if (control.look.background) {
             widget->setAutoFillBackground(true);
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, toQColor(*look.background));
-            widget->setPalette(palette);
+            palette.setColor(QPalette::Window, toQColor(colours->background));
         }
-        // The window's own palette is the one already changed when a theme changes.
-        const form::Rgb background =
-            look.background ? *look.background : toRgb(palette().color(QPalette::Window));
-        const form::Rgb text =
-            look.text ? form::textColourOn(*look.text, background) : form::plainTextOn(background);
-        setTextColour(widget, toQColor(text));
+        palette.setColor(QPalette::WindowText, toQColor(colours->text));
+        widget->setPalette(palette);
     }
 }
 
@@ -291,9 +266,7 @@ void FrmMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-// The officer copies the figures into the log. The menu opens over the status group, and from
-// the keyboard (the menu key, Shift+F10) on the button and the check boxes, which have no menu
-// of their own; the text fields keep their editing menu.
+// The officer copies the figures into the log, from the menu that the design offers.
 void FrmMain::addCopyMenu()
 {
     auto *menu = new QMenu(this);
@@ -301,18 +274,15 @@ void FrmMain::addCopyMenu()
     QAction *copy = menu->addAction(QString::fromUtf8(calc::copyResultsAction));
     connect(copy, &QAction::triggered, this, &FrmMain::copyResults);
 
-    QWidget *status = m_controls.at(form::controlFor(calc::ResultLabel::MainAmount).container);
-    std::vector<QWidget *> owners{status};
+    QWidget *group = m_controls.at(form::copyMenuGroup().name);
+    group->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(group, &QWidget::customContextMenuRequested, menu,
+            [menu, group](const QPoint &at) { menu->popup(group->mapToGlobal(at)); });
     for (const form::Control &control : form::controls()) {
-        if (control.kind == form::Kind::Button || control.kind == form::Kind::CheckBox)
-            owners.push_back(m_controls.at(control.name));
-    }
-    for (QWidget *owner : owners) {
-        owner->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(owner, &QWidget::customContextMenuRequested, menu,
-                [menu, owner](const QPoint &at) { menu->popup(owner->mapToGlobal(at)); });
-        if (owner != status)
+        if (form::opensCopyMenuFromKeys(control)) {
+            QWidget *owner = m_controls.at(control.name);
             owner->installEventFilter(new MenuKeys(menu, owner));
+        }
     }
 }
 

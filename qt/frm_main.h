@@ -36,7 +36,6 @@ private:
     void createControls();
     QWidget *createControl(const form::Control &control);
     QWidget *container(const form::Control &control);
-    QWidget *firstFieldOver(const form::Control &label) const;
     void applyColours();
     void addCopyMenu();
     void applyTabOrder();

@@ -1,10 +1,10 @@
 #include "application.h"
+#include "command_line.h"
 #include "frm_main.h"
 #include "window_system.h"
 
-#include "runtime/command_line.h"
-
 #include <QApplication>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +14,7 @@
 int main(int argc, char *argv[])
 {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const fuel::runtime::CommandLineReply reply =
-        fuel::runtime::replyToCommandLine(arguments, FUEL_VERSION);
+    const fuel::qt::CommandLineReply reply = fuel::qt::replyToCommandLine(arguments, FUEL_VERSION);
     if (!reply.opensWindow) {
         std::fputs(reply.standardOutput.c_str(), stdout);
         std::fputs(reply.standardError.c_str(), stderr);
@@ -30,5 +29,11 @@ int main(int argc, char *argv[])
     const fuel::runtime::SystemClock clock;
     fuel::qt::FrmMain window(clock);
     window.show();
+    // A platform that cannot make the window only warns, and the event loop would wait for ever
+    // with nothing on the screen.
+    if (!window.windowHandle()->handle()) {
+        std::fputs("fuelcalc: the window system could not make the window\n", stderr);
+        return EXIT_FAILURE;
+    }
     return QApplication::exec();
 }

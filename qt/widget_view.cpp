@@ -14,11 +14,7 @@
 
 namespace fuel::qt {
 
-namespace {
-
-template <class Enum> std::size_t indexOf(Enum value) { return static_cast<std::size_t>(value); }
-
-} // namespace
+using calc::indexOf;
 
 void WidgetView::bind(const form::Control &control, QWidget *widget)
 {

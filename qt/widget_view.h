@@ -42,9 +42,9 @@ public:
     QPushButton *calculateButton() const { return m_calculate; }
 
 private:
-    std::array<QLineEdit *, 6> m_fields{};
-    std::array<QLabel *, 5> m_results{};
-    std::array<QCheckBox *, 2> m_options{};
+    std::array<QLineEdit *, calc::allFields.size()> m_fields{};
+    std::array<QLabel *, calc::allResultLabels.size()> m_results{};
+    std::array<QCheckBox *, calc::allOptions.size()> m_options{};
     QPushButton *m_calculate = nullptr;
     QTimer *m_timer = nullptr;
 };

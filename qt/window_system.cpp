@@ -1,6 +1,6 @@
 #include "window_system.h"
 
-#include "runtime/window_system.h"
+#include "window_system_choice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ bool waylandPluginInstalled()
     });
 }
 
-runtime::Session currentSession()
+Session currentSession()
 {
     return {environment("QT_QPA_PLATFORM"), environment("WAYLAND_DISPLAY"), environment("DISPLAY"),
             environment("XDG_CURRENT_DESKTOP"), waylandPluginInstalled()};
@@ -38,7 +38,7 @@ runtime::Session currentSession()
 
 bool prepareWindowSystem()
 {
-    const runtime::WindowSystemChoice choice = runtime::chooseWindowSystem(currentSession());
+    const WindowSystemChoice choice = chooseWindowSystem(currentSession());
     if (!choice.missing.empty()) {
         std::fputs(choice.missing.c_str(), stderr);
         return false;

@@ -1,7 +1,6 @@
 #include "control_view.h"
 
 #include "controls.h"
-#include "placement.h"
 #include "utf.h"
 
 #include "calc/messages.h"
@@ -71,7 +70,7 @@ void ControlView::setFieldEnabled(calc::Field field, bool enabled)
 
 void ControlView::setCalculateEnabled(bool enabled)
 {
-    EnableWindow(controlWindow(m_window, onlyControlOf(form::Kind::Button)), enabled);
+    EnableWindow(controlWindow(m_window, form::onlyControlOf(form::Kind::Button)), enabled);
 }
 
 void ControlView::setTimerRunning(bool running)

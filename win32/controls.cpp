@@ -143,7 +143,7 @@ HWND createControl(HWND window, const form::Control &control, UINT dpi, const Fo
     const HWND child =
         CreateWindowExW(kind.exStyle, kind.className, toUtf16(control.text).c_str(), style,
                         place.left, place.top, place.right - place.left, place.bottom - place.top,
-                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
+                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                         GetModuleHandleW(nullptr), nullptr);
     setUpRole(child, control);
     setFont(child, control, fonts);
@@ -176,6 +176,11 @@ std::wstring windowText(HWND control)
     const int copied = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
+}
+
+HWND controlWindow(HWND window, const form::Control &control)
+{
+    return GetDlgItem(window, control.id);
 }
 
 } // namespace fuel::win32

@@ -24,4 +24,7 @@ void fitToCaption(HWND label);
 
 std::wstring windowText(HWND control);
 
+// The child window of a designed control.
+HWND controlWindow(HWND window, const form::Control &control);
+
 } // namespace fuel::win32

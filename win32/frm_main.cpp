@@ -14,7 +14,6 @@
 #include <windowsx.h>
 
 #include <array>
-#include <vector>
 
 #ifndef WM_DPICHANGED // newer than the Windows 7 headers
 #define WM_DPICHANGED 0x02E0
@@ -31,7 +30,7 @@ constexpr UINT_PTR copyCommand = 1;
 // Posted once the window is first drawn: what only a screen reader needs.
 constexpr UINT afterFirstPaint = WM_APP + 1;
 
-void registerClass(WNDPROC procedure)
+bool registerClass(WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -40,24 +39,9 @@ void registerClass(WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
+    // Once per program: a second window finds the class already there.
     static const ATOM registered = RegisterClassExW(&windowClass);
-    static_cast<void>(registered);
-}
-
-// From the top of the stack down: the controls that take the focus in the designed tab order,
-// because the dialog manager tabs through siblings from the top; then the labels, which the
-// rate boxes lie over; then the frames, under everything they surround.
-std::vector<const form::Control *> inStackingOrder()
-{
-    const auto tabbed = form::tabOrder();
-    std::vector<const form::Control *> order(tabbed.begin(), tabbed.end());
-    for (const form::Kind kind : {form::Kind::Label, form::Kind::Frame}) {
-        for (const form::Control &control : form::controls()) {
-            if (control.kind == kind)
-                order.push_back(&control);
-        }
-    }
-    return order;
+    return registered != 0;
 }
 
 form::Rgb toRgb(COLORREF colour)
@@ -67,38 +51,26 @@ form::Rgb toRgb(COLORREF colour)
 
 COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-bool isButtonOrBox(HWND child)
+bool opensCopyMenuFromKeys(HWND child)
 {
-    const form::Control *control = controlWithId(GetDlgCtrlID(child));
-    return control &&
-           (control->kind == form::Kind::Button || control->kind == form::Kind::CheckBox);
+    const form::Control *control = form::controlWithId(GetDlgCtrlID(child));
+    return control && form::opensCopyMenuFromKeys(*control);
 }
 
-const form::Control &statusFrame()
-{
-    return form::controlNamed(form::controlFor(calc::ResultLabel::MainAmount).container);
-}
-
-UINT_PTR timerId() { return static_cast<UINT_PTR>(controlId(onlyControlOf(form::Kind::Timer))); }
-
-bool highContrastIsOn()
-{
-    HIGHCONTRASTW setting{};
-    setting.cbSize = sizeof setting;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
-           (setting.dwFlags & HCF_HIGHCONTRASTON);
-}
+UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
 
 } // namespace
 
-FrmMain::FrmMain(const runtime::Clock &clock)
-    : m_clock(clock)
+FrmMain::FrmMain(const runtime::Clock &clock, const SystemSettings &settings)
+    : m_clock(clock),
+      m_settings(settings)
 {
-    registerClass(windowProc);
-    CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0, 0,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!registerClass(windowProc) ||
+        !CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0,
+                         0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
+        return;
     m_dpi = dpiOf(m_window);
-    m_highContrast = highContrastIsOn();
+    m_highContrast = m_settings.highContrast();
     loadIcons();
     m_view.emplace(m_window, timerId());
     m_fonts = std::make_unique<Fonts>(m_dpi);
@@ -193,7 +165,8 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void FrmMain::createControls()
 {
-    for (const form::Control *control : inStackingOrder())
+    // Each child goes beneath those made before it.
+    for (const form::Control *control : form::stackingOrder())
         createControl(m_window, *control, m_dpi, *m_fonts);
 }
 
@@ -271,12 +244,12 @@ void FrmMain::changeDpi(UINT dpi, const RECT &suggested)
 void FrmMain::onCommand(int id, int code)
 {
     if (id == IDOK) {
-        const form::Control *focused = controlWithId(GetDlgCtrlID(GetFocus()));
+        const form::Control *focused = form::controlWithId(GetDlgCtrlID(GetFocus()));
         if (focused && focused->kind == form::Kind::Button && IsChild(m_window, GetFocus()))
             SendMessageW(GetFocus(), BM_CLICK, 0, 0);
         return;
     }
-    const form::Control *control = controlWithId(id);
+    const form::Control *control = form::controlWithId(id);
     if (!control || code != BN_CLICKED)
         return;
     if (control->kind == form::Kind::Button)
@@ -288,15 +261,19 @@ void FrmMain::onCommand(int id, int code)
 
 LRESULT FrmMain::colourStatic(HDC dc, HWND label)
 {
-    const form::Control *control = controlWithId(GetDlgCtrlID(label));
-    if (!control || (!control->look.text && !control->look.background))
+    const form::Control *control = form::controlWithId(GetDlgCtrlID(label));
+    const auto designed =
+        control ? form::designedColoursOn(control->look, toRgb(GetSysColor(COLOR_BTNFACE)))
+                : std::nullopt;
+    if (!designed)
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const auto [text, background] =
-        m_highContrast ? themeColours(control->look) : designedColours(control->look);
-    SetTextColor(dc, text);
-    SetBkColor(dc, background);
-    return reinterpret_cast<LRESULT>(brushOf(background));
+    const Colours colours =
+        m_highContrast ? themeColours(control->look)
+                       : Colours{toColorRef(designed->text), toColorRef(designed->background)};
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, colours.background);
+    return reinterpret_cast<LRESULT>(brushOf(colours.background));
 }
 
 // A high-contrast theme gives every text its own colours: a designed background becomes the
@@ -308,21 +285,11 @@ FrmMain::Colours FrmMain::themeColours(const form::Look &look)
     return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
 }
 
-// A designed colour stays as designed on a light face, and is lightened on a dark one.
-FrmMain::Colours FrmMain::designedColours(const form::Look &look)
-{
-    const COLORREF background =
-        look.background ? toColorRef(*look.background) : GetSysColor(COLOR_BTNFACE);
-    const form::Rgb text = look.text ? form::textColourOn(*look.text, toRgb(background))
-                                     : form::plainTextOn(toRgb(background));
-    return {toColorRef(text), background};
-}
-
 // A theme switched while the window is open: the labels are drawn again in the new colours,
 // and the controls, which keep their own colours, hear of it too.
 void FrmMain::followSystemColours()
 {
-    m_highContrast = highContrastIsOn();
+    m_highContrast = m_settings.highContrast();
     for (const form::Control &control : form::controls()) {
         if (const HWND child = controlWindow(m_window, control))
             SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
@@ -338,20 +305,19 @@ HBRUSH FrmMain::brushOf(COLORREF colour)
     return brush;
 }
 
-// A right click anywhere on the status group, or the menu key on a button or box (a text field
-// keeps its own menu), offers to copy the results.
+// Where the design offers the copy menu: a position of -1 comes from the keyboard.
 void FrmMain::offerCopy(HWND source, LPARAM position)
 {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (position == -1) {
-        if (!isButtonOrBox(source))
+        if (!opensCopyMenuFromKeys(source))
             return;
         RECT place;
         GetWindowRect(source, &place);
         at = {place.left, place.bottom};
     } else {
         RECT status;
-        GetWindowRect(controlWindow(m_window, statusFrame()), &status);
+        GetWindowRect(controlWindow(m_window, form::copyMenuGroup()), &status);
         if (!PtInRect(&status, at))
             return;
     }

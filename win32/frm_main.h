@@ -13,6 +13,7 @@
 #include "accessibility.h"
 #include "control_view.h"
 #include "fonts.h"
+#include "system_settings.h"
 
 #include "runtime/clock.h"
 
@@ -28,7 +29,8 @@ namespace fuel::win32 {
 class FrmMain {
 public:
     // Builds the window from the design, fills the start-up defaults and centres it, hidden.
-    explicit FrmMain(const runtime::Clock &clock);
+    // When the system cannot make the window, handle() is null and nothing else is done.
+    FrmMain(const runtime::Clock &clock, const SystemSettings &settings);
     ~FrmMain();
     FrmMain(const FrmMain &) = delete;
     FrmMain &operator=(const FrmMain &) = delete;
@@ -56,7 +58,6 @@ private:
     };
     LRESULT colourStatic(HDC dc, HWND label);
     static Colours themeColours(const form::Look &look);
-    static Colours designedColours(const form::Look &look);
     void followSystemColours();
     HBRUSH brushOf(COLORREF colour);
     void offerCopy(HWND source, LPARAM position);
@@ -64,6 +65,7 @@ private:
     void restoreFocus();
 
     const runtime::Clock &m_clock;
+    const SystemSettings &m_settings;
     HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     bool m_highContrast = false;

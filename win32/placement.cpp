@@ -1,13 +1,8 @@
 #include "placement.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace fuel::win32 {
 
 namespace {
-
-constexpr int firstId = 100;
 
 POINT containerOrigin(const form::Control &control, UINT dpi)
 {
@@ -34,36 +29,6 @@ SIZE clientSize(UINT dpi)
     const form::WindowDesign &design = form::window();
     return {form::toPixels(design.clientWidth, static_cast<int>(dpi)),
             form::toPixels(design.clientHeight, static_cast<int>(dpi))};
-}
-
-int controlId(const form::Control &control)
-{
-    return firstId + static_cast<int>(&control - form::controls().data());
-}
-
-const form::Control *controlWithId(int id)
-{
-    const auto all = form::controls();
-    const int index = id - firstId;
-    if (index < 0 || index >= static_cast<int>(all.size()))
-        return nullptr;
-    return &all[static_cast<std::size_t>(index)];
-}
-
-const form::Control &onlyControlOf(form::Kind kind)
-{
-    const auto all = form::controls();
-    const auto found = std::find_if(all.begin(), all.end(), [kind](const form::Control &control) {
-        return control.kind == kind;
-    });
-    if (found == all.end())
-        std::abort(); // the design lost its button or timer
-    return *found;
-}
-
-HWND controlWindow(HWND window, const form::Control &control)
-{
-    return GetDlgItem(window, controlId(control));
 }
 
 } // namespace fuel::win32

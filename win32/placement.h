@@ -13,15 +13,4 @@ RECT placeInWindow(const form::Control &control, UINT dpi);
 
 SIZE clientSize(UINT dpi);
 
-// The child-window identifier of each designed control, clear of IDOK and IDCANCEL, which
-// IsDialogMessage sends for Enter and Escape.
-int controlId(const form::Control &control);
-const form::Control *controlWithId(int id);
-
-// The one control of a kind that the design has once: the button, the timer.
-const form::Control &onlyControlOf(form::Kind kind);
-
-// The child window of a designed control.
-HWND controlWindow(HWND window, const form::Control &control);
-
 } // namespace fuel::win32

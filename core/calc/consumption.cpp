@@ -67,6 +67,11 @@ Captions captionsFor(const Rates &rates, const Moments &moments, bool threeDecim
     const long long days = rt::daysBetween(moments.startDate, moments.endDate);
     const double minutes =
         elapsedMinutes(rt::minutesBetween(moments.startTime, moments.endTime), days);
+    // The main engine's amount keeps all its decimals and has no digit before the point below
+    // one (".500"), where the auxiliary's and the total drop their trailing zeros (22.50 is
+    // "22.5"): the window has always shown them so, and officers read and copy them so. The total
+    // adds the two amounts as rounded for the captions, so that it is their sum as the officer sees
+    // them.
     const double mainAmount = rates.main / 60.0 * minutes;
     const double auxAmount = rt::roundHalfAwayFromZero(rates.aux / 60.0 * minutes, decimals);
     const double shownTotal = auxAmount + rt::roundHalfAwayFromZero(mainAmount, decimals);

@@ -21,6 +21,7 @@ inline constexpr const char *startFieldsFormatMessage = "日期或时间格式�
 inline constexpr const char *errorTitle = "错误";
 inline constexpr const char *okButton = "确定";
 inline constexpr const char *copyResultsAction = "复制";
+inline constexpr const char *windowNotMadeMessage = "系统无法创建程序窗口，程序将退出。";
 inline constexpr const char *clipboardBusyMessage =
     "剪贴板正被其他程序占用，结果没有复制。请稍后再试。";
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdlib>
 #include <string>
 
 namespace fuel::calc {
@@ -11,6 +14,35 @@ enum class Field { MainRate, AuxRate, StartDate, StartTime, EndDate, EndTime };
 enum class ResultLabel { MainAmount, AuxAmount, Total, ElapsedTime, ElapsedDays };
 
 enum class Option { ThreeDecimals, RealTime };
+
+// Each enumeration's values in order: what an array indexed by one takes its size from.
+inline constexpr std::array allFields{Field::MainRate,  Field::AuxRate, Field::StartDate,
+                                      Field::StartTime, Field::EndDate, Field::EndTime};
+inline constexpr std::array allResultLabels{ResultLabel::MainAmount, ResultLabel::AuxAmount,
+                                            ResultLabel::Total, ResultLabel::ElapsedTime,
+                                            ResultLabel::ElapsedDays};
+inline constexpr std::array allOptions{Option::ThreeDecimals, Option::RealTime};
+
+namespace detail {
+
+template <class Enum, std::size_t count>
+std::size_t checkedIndex(Enum value, const std::array<Enum, count> &)
+{
+    const auto index = static_cast<std::size_t>(value);
+    if (index >= count)
+        std::abort(); // a number cast to the enumeration that is none of its values
+    return index;
+}
+
+} // namespace detail
+
+// The value's place in its list, the index of an array sized by the list.
+inline std::size_t indexOf(Field value) { return detail::checkedIndex(value, allFields); }
+inline std::size_t indexOf(ResultLabel value)
+{
+    return detail::checkedIndex(value, allResultLabels);
+}
+inline std::size_t indexOf(Option value) { return detail::checkedIndex(value, allOptions); }
 
 // The part of the window that the handlers see. Each front-end implements it with its own
 // controls; tests and benchmarks with plain members. Texts are UTF-8.

@@ -58,4 +58,13 @@ Rgb textColourOn(Rgb designed, Rgb background)
 
 Rgb plainTextOn(Rgb background) { return isDark(background) ? white : black; }
 
+std::optional<Colours> designedColoursOn(const Look &look, Rgb window)
+{
+    if (!look.text && !look.background)
+        return std::nullopt;
+    const Rgb background = look.background.value_or(window);
+    return Colours{look.text ? textColourOn(*look.text, background) : plainTextOn(background),
+                   background};
+}
+
 } // namespace fuel::form

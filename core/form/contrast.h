@@ -18,4 +18,15 @@ Rgb textColourOn(Rgb designed, Rgb background);
 // Black or white, whichever reads better on the background.
 Rgb plainTextOn(Rgb background);
 
+struct Colours {
+    Rgb text;
+    Rgb background;
+    bool operator==(const Colours &) const = default;
+};
+
+// What a control with designed colours is drawn in, on the system's window colour: its designed
+// background, or the window's; its designed text colour as textColourOn gives it, or, with a
+// designed background alone, plain text. Empty for a control that the system colours.
+std::optional<Colours> designedColoursOn(const Look &look, Rgb window);
+
 } // namespace fuel::form

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace fuel::form {
@@ -52,41 +53,45 @@ constexpr Look credit()
 
 // clang-format off
 constexpr std::array<Control, 21> table{{
-    {"Frame(0)", Kind::Frame, onWindow, {120, 120, 5295, 2055}, " 设置 ", 0, {}, plain},
-    {"Label(2)", Kind::Label, settings, {240, 400, 900, 180}, "开始时间：", 6, {}, fitted()},
-    {"TxtStartDate1", Kind::TextBox, settings, {1200, 360, 1575, 270}, "2007-04-26", 11,
+    {"Frame(0)", 100, Kind::Frame, onWindow, {120, 120, 5295, 2055}, " 设置 ", 0, {}, plain},
+    {"Label(2)", 101, Kind::Label, settings, {240, 400, 900, 180}, "开始时间：", 6, {}, fitted()},
+    {"TxtStartDate1", 102, Kind::TextBox, settings, {1200, 360, 1575, 270}, "2007-04-26", 11,
      Field::StartDate, plain},
-    {"TxtStartTime1", Kind::TextBox, settings, {2880, 360, 1575, 270}, "00:00:00", 5,
+    {"TxtStartTime1", 103, Kind::TextBox, settings, {2880, 360, 1575, 270}, "00:00:00", 5,
      Field::StartTime, plain},
-    {"Command1", Kind::Button, settings, {4680, 360, 375, 640}, "计算", 17, {}, plain},
-    {"Label(3)", Kind::Label, settings, {240, 765, 900, 180}, "结束时间：", 16, {}, fitted()},
-    {"TxtStartDate2", Kind::TextBox, settings, {1200, 720, 1575, 270}, "2007-04-26", 14,
+    {"Command1", 104, Kind::Button, settings, {4680, 360, 375, 640}, "计算", 17, {}, plain},
+    {"Label(3)", 105, Kind::Label, settings, {240, 765, 900, 180}, "结束时间：", 16, {},
+     fitted()},
+    {"TxtStartDate2", 106, Kind::TextBox, settings, {1200, 720, 1575, 270}, "2007-04-26", 14,
      Field::EndDate, plain},
-    {"TxtStartTime2", Kind::TextBox, settings, {2880, 720, 1575, 270}, "00:00:00", 15,
+    {"TxtStartTime2", 107, Kind::TextBox, settings, {2880, 720, 1575, 270}, "00:00:00", 15,
      Field::EndTime, plain},
-    {"Text1", Kind::TextBox, settings, {1200, 1245, 495, 270}, "65", 7, Field::MainRate, plain},
-    {"Text2", Kind::TextBox, settings, {2880, 1245, 495, 270}, "15", 9, Field::AuxRate, plain},
+    {"Text1", 108, Kind::TextBox, settings, {1200, 1245, 495, 270}, "65", 7, Field::MainRate,
+     plain},
+    {"Text2", 109, Kind::TextBox, settings, {2880, 1245, 495, 270}, "15", 9, Field::AuxRate,
+     plain},
     // Text1 and Text2 lie over the two runs of seven spaces.
-    {"Label(1)", Kind::Label, settings, {240, 1305, 4230, 180},
+    {"Label(1)", 110, Kind::Label, settings, {240, 1305, 4230, 180},
      "主机耗油：       公斤  副机：       公斤 (每时)", 8, {}, fitted()},
-    {"Check2", Kind::CheckBox, settings, {1320, 1755, 2415, 255}, "保留三位小数并四舍五入", 12,
-     Option::ThreeDecimals, plain, true},
-    {"Check1", Kind::CheckBox, settings, {3795, 1755, 1455, 255}, "实时计算油量", 1,
+    {"Check2", 111, Kind::CheckBox, settings, {1320, 1755, 2415, 255}, "保留三位小数并四舍五入",
+     12, Option::ThreeDecimals, plain, true},
+    {"Check1", 112, Kind::CheckBox, settings, {3795, 1755, 1455, 255}, "实时计算油量", 1,
      Option::RealTime, plain, false},
-    {"Timer1", Kind::Timer, settings, {0, 0, 0, 0}, "", -1, {}, plain},
-    {"Frame(1)", Kind::Frame, onWindow, {120, 2280, 5295, 1695}, " 当前耗油状态 ", 2, {}, plain},
-    {"Label1", Kind::Label, status, {240, 480, 1770, 180}, "主机用油量：0 公斤", 3,
+    {"Timer1", 113, Kind::Timer, settings, {0, 0, 0, 0}, "", -1, {}, plain},
+    {"Frame(1)", 114, Kind::Frame, onWindow, {120, 2280, 5295, 1695}, " 当前耗油状态 ", 2, {},
+     plain},
+    {"Label1", 115, Kind::Label, status, {240, 480, 1770, 180}, "主机用油量：0 公斤", 3,
      ResultLabel::MainAmount, result(blue)},
-    {"Label2", Kind::Label, status, {240, 840, 1770, 180}, "副机用油量：0 公斤", 4,
+    {"Label2", 116, Kind::Label, status, {240, 840, 1770, 180}, "副机用油量：0 公斤", 4,
      ResultLabel::AuxAmount, result(green)},
-    {"Label5", Kind::Label, status, {3600, 840, 690, 180}, "日差：0", 19,
+    {"Label5", 117, Kind::Label, status, {3600, 840, 690, 180}, "日差：0", 19,
      ResultLabel::ElapsedDays, result(orange)},
-    {"Label3", Kind::Label, status, {240, 1200, 1770, 180}, "总共用油量：0 公斤", 13,
+    {"Label3", 118, Kind::Label, status, {240, 1200, 1770, 180}, "总共用油量：0 公斤", 13,
      ResultLabel::Total, result(darkRed)},
-    {"Label4", Kind::Label, status, {3600, 1200, 690, 180}, "时差：0", 18,
+    {"Label4", 119, Kind::Label, status, {3600, 1200, 690, 180}, "时差：0", 18,
      ResultLabel::ElapsedTime, result(orange)},
-    {"Label(0)", Kind::Label, onWindow, {0, 4080, 5535, 255}, "主副机油耗计算器 · 作者：Oradel",
-     10, {}, credit()},
+    {"Label(0)", 120, Kind::Label, onWindow, {0, 4080, 5535, 255},
+     "主副机油耗计算器 · 作者：Oradel", 10, {}, credit()},
 }};
 // clang-format on
 
@@ -101,15 +106,49 @@ bool takesFocus(const Control &control)
            control.kind == Kind::CheckBox;
 }
 
+// Every role, the button, the timer and every name a front-end asks for are in the table above,
+// so a control that is not found is a fault of the program.
+template <class Predicate> const Control &controlWhere(Predicate matches)
+{
+    const auto found = std::find_if(table.begin(), table.end(), matches);
+    if (found == table.end())
+        std::abort();
+    return *found;
+}
+
 template <class RoleType> const Control &withRole(RoleType role)
 {
-    const auto found = std::find_if(table.begin(), table.end(), [role](const Control &control) {
+    return controlWhere([role](const Control &control) {
         const auto *held = std::get_if<RoleType>(&control.role);
         return held && *held == role;
     });
-    if (found == table.end())
-        std::abort(); // every role has its control in the table above
-    return *found;
+}
+
+// A control's layer in the stack, from the top: the focus takers in tab order, then the labels,
+// then the frames.
+std::pair<int, int> layerOf(const Control &control)
+{
+    if (takesFocus(control))
+        return {0, control.tabRank};
+    return {control.kind == Kind::Label ? 1 : 2, 0};
+}
+
+bool overlaps(const Twips &a, const Twips &b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+std::vector<const Control *> sortedByLayer()
+{
+    std::vector<const Control *> order;
+    for (const Control &control : table) {
+        if (control.kind != Kind::Timer)
+            order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return liesAbove(*a, *b); });
+    return order;
 }
 
 std::vector<const Control *> sortedByTabRank()
@@ -132,12 +171,19 @@ std::span<const Control> controls() { return table; }
 
 const Control &controlNamed(std::string_view name)
 {
-    const auto found = std::find_if(table.begin(), table.end(), [name](const Control &control) {
-        return control.name == name;
-    });
-    if (found == table.end())
-        std::abort(); // a front-end asked for a control the design does not have
-    return *found;
+    return controlWhere([name](const Control &control) { return control.name == name; });
+}
+
+const Control *controlWithId(int id)
+{
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [id](const Control &control) { return control.id == id; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+const Control &onlyControlOf(Kind kind)
+{
+    return controlWhere([kind](const Control &control) { return control.kind == kind; });
 }
 
 const Control &controlFor(calc::Field field) { return withRole(field); }
@@ -148,6 +194,37 @@ std::span<const Control *const> tabOrder()
 {
     static const std::vector<const Control *> order = sortedByTabRank();
     return order;
+}
+
+bool liesAbove(const Control &upper, const Control &lower)
+{
+    return layerOf(upper) < layerOf(lower);
+}
+
+std::span<const Control *const> stackingOrder()
+{
+    static const std::vector<const Control *> order = sortedByLayer();
+    return order;
+}
+
+const Control *firstControlAbove(const Control &control)
+{
+    for (const Control &other : table) {
+        if (other.kind != Kind::Timer && other.container == control.container &&
+            overlaps(other.place, control.place) && liesAbove(other, control))
+            return &other;
+    }
+    return nullptr;
+}
+
+const Control &copyMenuGroup()
+{
+    return controlNamed(controlFor(ResultLabel::MainAmount).container);
+}
+
+bool opensCopyMenuFromKeys(const Control &control)
+{
+    return control.kind == Kind::Button || control.kind == Kind::CheckBox;
 }
 
 std::optional<input::FilteredField> filterFor(calc::Field field)

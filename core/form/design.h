@@ -47,6 +47,9 @@ using Role = std::variant<std::monostate, calc::Field, calc::ResultLabel, calc::
 
 struct Control {
     std::string_view name; // the designed name: object name and accessibility id
+    // The child-window identifier on Windows, also the timer's: above IDOK (1) and IDCANCEL (2),
+    // which the dialog manager sends for Enter and Escape.
+    int id;
     Kind kind;
     std::string_view container; // the frame's name; empty for the window itself
     Twips place;
@@ -78,9 +81,31 @@ const Control &controlNamed(std::string_view name);
 const Control &controlFor(calc::Field field);
 const Control &controlFor(calc::ResultLabel label);
 const Control &controlFor(calc::Option option);
+// The control that has the id, if any: an id comes from a window message.
+const Control *controlWithId(int id);
+// The one control of a kind that the design has once: the button, the timer.
+const Control &onlyControlOf(Kind kind);
 
 // The designed controls that take the keyboard focus, in the order Tab visits them.
 std::span<const Control *const> tabOrder();
+
+// Where two controls overlap, which one is drawn above: a control that takes the focus lies above
+// a label (the rate boxes sit on the rates caption's spaces), and a label above a frame; of two
+// that take the focus, the one first in the tab order, because the dialog manager tabs through
+// siblings from the top of the stack.
+bool liesAbove(const Control &upper, const Control &lower);
+
+// Every control that is drawn, from the top of the stack down.
+std::span<const Control *const> stackingOrder();
+
+// The first control of the table that overlaps this one in its container and lies above it.
+const Control *firstControlAbove(const Control &control);
+
+// The results are copied from one menu. A right click anywhere on the status group opens it; so
+// do the menu key and Shift+F10 on the button and the check boxes, which have no menu of their
+// own, while the text fields keep their editing menu.
+const Control &copyMenuGroup();
+bool opensCopyMenuFromKeys(const Control &control);
 
 // The filter of a typed character for the field, or none for the unfiltered end fields.
 std::optional<input::FilteredField> filterFor(calc::Field field);

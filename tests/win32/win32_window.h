@@ -1,18 +1,28 @@
 #pragma once
 
-// What the Win32 driver and the Win32-only tests both do to the real window: find a child window
-// by its designed name, measure a text in its font, move it to another density, dispatch the
-// queue as the program's own loop does, hold a key down, and read the clipboard as another
-// program does.
+// What the Win32 driver and the Win32-only tests both do to the real window: give it the user's
+// settings, find a child window by its designed name, measure a text in its font, move it to
+// another density, dispatch the queue as the program's own loop does, hold a key down, and read
+// the clipboard as another program does.
 
 #include "form/design.h"
+#include "win32/controls.h"
 #include "win32/message_loop.h"
-#include "win32/placement.h"
+#include "win32/system_settings.h"
 
 #include <string>
 #include <string_view>
 
 namespace fuel::testing {
+
+// The user's settings as a test sets them, given to every window the tests open: Wine keeps no
+// high-contrast setting of its own.
+class SetSettings final : public win32::SystemSettings {
+public:
+    bool highContrastOn = false;
+    bool highContrast() const override { return highContrastOn; }
+};
+inline SetSettings userSettings;
 
 inline HWND controlOf(HWND window, std::string_view name)
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace fuel::runtime {
+namespace fuel::qt {
 
 // Where the window can open, as the session's environment tells it.
 struct Session {
@@ -31,4 +31,4 @@ struct WindowSystemChoice {
 // The other platform stays in the list, for when the first cannot start.
 WindowSystemChoice chooseWindowSystem(const Session &session);
 
-} // namespace fuel::runtime
+} // namespace fuel::qt

@@ -1,21 +1,21 @@
-#include "runtime/window_system.h"
+#include "qt/window_system_choice.h"
 
 #include <doctest.h>
 
 #include <ostream>
 #include <string_view>
 
-namespace fuel::runtime {
+namespace fuel::qt {
 std::ostream &operator<<(std::ostream &stream, const WindowSystemChoice &choice)
 {
     return stream << "platforms '" << choice.platforms << "', missing '" << choice.missing << "'";
 }
-} // namespace fuel::runtime
+} // namespace fuel::qt
 
 namespace {
 
-using fuel::runtime::Session;
-using fuel::runtime::WindowSystemChoice;
+using fuel::qt::Session;
+using fuel::qt::WindowSystemChoice;
 
 struct Case {
     const char *name;
@@ -71,6 +71,6 @@ TEST_CASE("the window system is chosen from the session")
 {
     for (const Case &row : cases) {
         CAPTURE(row.name);
-        CHECK(fuel::runtime::chooseWindowSystem(row.session) == row.expected);
+        CHECK(fuel::qt::chooseWindowSystem(row.session) == row.expected);
     }
 }

@@ -1,8 +1,8 @@
-#include "runtime/window_system.h"
+#include "window_system_choice.h"
 
 #include <array>
 
-namespace fuel::runtime {
+namespace fuel::qt {
 
 namespace {
 
@@ -52,4 +52,4 @@ WindowSystemChoice chooseWindowSystem(const Session &session)
     return {"xcb;wayland", {}};
 }
 
-} // namespace fuel::runtime
+} // namespace fuel::qt

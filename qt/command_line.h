@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace fuel::runtime {
+namespace fuel::qt {
 
 // What fuelcalc answers to its command line, decided before any window system is touched, so
 // that --help and --version work without a display. Every argument that starts with '-' is an
@@ -24,4 +24,4 @@ struct CommandLineReply {
 CommandLineReply replyToCommandLine(std::span<const std::string_view> arguments,
                                     std::string_view version);
 
-} // namespace fuel::runtime
+} // namespace fuel::qt

@@ -1,6 +1,6 @@
-#include "runtime/command_line.h"
+#include "command_line.h"
 
-namespace fuel::runtime {
+namespace fuel::qt {
 
 namespace {
 
@@ -34,4 +34,4 @@ CommandLineReply replyToCommandLine(std::span<const std::string_view> arguments,
     return {};
 }
 
-} // namespace fuel::runtime
+} // namespace fuel::qt
