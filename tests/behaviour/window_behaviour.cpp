@@ -120,11 +120,12 @@ std::string hostileText(const WindowDriver &window, const cases::Hostile &hostil
 
 } // namespace
 
-TEST_CASE("the window opens with the present moment and the designed options")
+TEST_CASE("the window opens titled, with the present moment and the designed options")
 {
     for (const cases::StartUp &c : cases::startUpDefaults) {
         INFO(c.row);
         const auto window = fuel::testing::openWindow(c.moment);
+        CHECK(window->text("FrmMain") == "Oradel - Lirra工作专版");
         for (std::size_t i = 0; i < c.texts.size(); ++i)
             CHECK(window->text(cases::fieldNames[i]) == c.texts[i]);
         CHECK(captions(*window) == joined(FakeView{}.captions, " | "));
@@ -147,6 +148,20 @@ TEST_CASE("typed characters go through each field's filter")
         CHECK(window->text(c.field) == c.kept);
     }
     CHECK(window->boxes().empty());
+}
+
+TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field" * scaleIndependent)
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->setClipboardText("7.5");
+    window->type("Text1", "");
+    window->press(Key::Paste);
+    CHECK(window->text("Text1") == "7.5");
+    window->setClipboardText("");
+    window->press(Key::SelectAll);
+    window->press(Key::Cut);
+    CHECK(window->text("Text1").empty());
+    CHECK(window->clipboardText() == "7.5");
 }
 
 TEST_CASE("Tab visits the designed order, and skips what real-time mode disables")
