@@ -192,7 +192,7 @@ TEST_CASE("计算 writes the five captions")
         INFO(c.row);
         fill(*window, c);
         window->click("Command1");
-        CHECK(captions(*window) == joined(c.captions, " | "));
+        CHECK(captions(*window) == joined(cases::captionsOf(c), " | "));
     }
     CHECK(window->boxes().empty());
 }
@@ -337,7 +337,7 @@ TEST_CASE("unreadable input is named, focused and leaves the captions")
         fill(*window, cases::good);
         window->click("Command1");
         const std::string before = captions(*window);
-        REQUIRE(before == joined(cases::good.captions, " | "));
+        REQUIRE(before == joined(cases::captionsOf(cases::good), " | "));
         window->forgetBoxes();
         window->paste(c.field, c.text);
         if (!c.otherField.empty())
@@ -490,7 +490,7 @@ TEST_CASE("复制 puts the five captions on the clipboard from the status group,
     const cases::Calculation &c = cases::calculations[0];
     fill(*window, c);
     window->click("Command1");
-    std::string expected = joined(c.captions, "\n");
+    std::string expected = joined(cases::captionsOf(c), "\n");
     expected.pop_back();
     for (const Case &way : ways) {
         INFO(way.row);
