@@ -125,6 +125,7 @@ TEST_CASE("the window opens titled, with the present moment and the designed opt
     for (const cases::StartUp &c : cases::startUpDefaults) {
         INFO(c.row);
         const auto window = fuel::testing::openWindow(c.moment);
+        CHECK(window->clock.readings == 1);
         CHECK(window->text("FrmMain") == "Oradel - Lirra工作专版");
         for (std::size_t i = 0; i < c.texts.size(); ++i)
             CHECK(window->text(cases::fieldNames[i]) == c.texts[i]);

@@ -188,27 +188,6 @@ TEST_CASE("the filtered fields take no input method, whose text would pass aroun
     }
 }
 
-// A clock that has moved on to the next day by its second reading.
-class RunningClock final : public fuel::runtime::Clock {
-public:
-    fuel::runtime::LocalDateTime now() const override
-    {
-        ++readings;
-        return readings == 1 ? fuel::runtime::LocalDateTime{{2007, 4, 26}, {23, 59, 59}}
-                             : fuel::runtime::LocalDateTime{{2007, 4, 27}, {0, 0, 0}};
-    }
-    mutable int readings = 0;
-};
-
-TEST_CASE("the window reads the clock once as it opens" * scaleIndependent)
-{
-    const RunningClock clock;
-    const FrmMain window(clock);
-    CHECK(clock.readings == 1);
-    CHECK(window.findChild<QLineEdit *>(QStringLiteral("TxtStartDate2"))->text() ==
-          QStringLiteral("2007-04-26"));
-}
-
 // Windows words a message box's button in the system's language; Qt's is the window's own.
 TEST_CASE("the message box's button says 确定" * scaleIndependent)
 {
