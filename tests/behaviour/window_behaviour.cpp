@@ -19,6 +19,8 @@ using fuel::testing::FakeView;
 using fuel::testing::Key;
 using fuel::testing::MenuWay;
 using fuel::testing::WindowDriver;
+using fuel::testing::cases::fieldNamed;
+using fuel::testing::cases::joined;
 
 namespace {
 
@@ -31,25 +33,12 @@ constexpr int densities[] = {96, 120, 144, 168, 192, 240};
 
 constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}};
 
-Field fieldNamed(std::string_view name)
-{
-    return std::get<Field>(fuel::form::controlNamed(name).role);
-}
-
 std::string captions(const WindowDriver &window)
 {
     std::string shown;
     for (const std::string_view label : cases::resultNames)
         shown += window.text(label) + " | ";
     return shown;
-}
-
-template <class Texts> std::string joined(const Texts &texts, std::string_view separator)
-{
-    std::string all;
-    for (const auto &text : texts)
-        all += std::string(text) + std::string(separator);
-    return all;
 }
 
 std::vector<std::string> messages(const WindowDriver &window)

@@ -5,6 +5,7 @@
 // designed control names, texts are UTF-8 and stay as the design states them.
 
 #include "calc/window_view.h"
+#include "form/design.h"
 #include "runtime/clock.h"
 
 #include <array>
@@ -36,6 +37,21 @@ inline std::array<std::string, calc::allResultLabels.size()> captionsOf(const Ca
     for (std::size_t i = 0; i < captions.size(); ++i)
         captions[i] = std::string(before[i]).append(c.figures[i]).append(after[i]);
     return captions;
+}
+
+// The calculation's field behind a designed control's name.
+inline calc::Field fieldNamed(std::string_view name)
+{
+    return std::get<calc::Field>(form::controlNamed(name).role);
+}
+
+// The texts one after another, each followed by the separator.
+template <class Texts> std::string joined(const Texts &texts, std::string_view separator)
+{
+    std::string all;
+    for (const auto &text : texts)
+        all += std::string(text) + std::string(separator);
+    return all;
 }
 
 inline constexpr std::array<std::string_view, calc::allFields.size()> fieldNames{

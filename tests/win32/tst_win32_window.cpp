@@ -386,8 +386,7 @@ TEST_CASE("unpaired surrogates pasted into a field")
             CHECK(win32::windowText(window.control(field)) == text);
             fuel::testing::FakeView core;
             for (const std::string_view name : cases::fieldNames)
-                core.text(std::get<fuel::calc::Field>(fuel::form::controlNamed(name).role)) =
-                    window->text(name);
+                core.text(cases::fieldNamed(name)) = window->text(name);
             fuel::calc::onCalculateClicked(core);
             window->click("Command1");
             CHECK(window->boxes().size() == core.messages.size());
