@@ -20,9 +20,6 @@
 # Run as root, the session runs as nobody, as a desktop session is an ordinary user's.
 set -euo pipefail
 
-program=$1
-desktop=$2
-reference=$3
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
 # The outer run makes the session's folder and starts the session in it; the inner run, inside

@@ -19,9 +19,6 @@
 # time fields, which show the clock.
 set -euo pipefail
 
-program=$1
-desktop=$2
-reference=$3
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
 requires_qt_wayland() {

@@ -3,7 +3,6 @@
 # openbox, read as a window manager reads it (check_x11_hints in desktop-common.sh).
 set -euo pipefail
 
-program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 fuel_on_own_display --always bash "$0" "$@"
 

@@ -2,6 +2,8 @@
 # Sourced by the checks that run the window under a window manager or a compositor: skipping,
 # waiting, failing, and reading the window as a window manager and a screen show it.
 
+# The checks' arguments, as each check's opening comment names them.
+program=$1 desktop=${2:-} reference=${3:-}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../tools/common.sh"
 # The four date and time fields of the start and end rows, in the client area's pixels: they
