@@ -1,6 +1,7 @@
 // What only the Qt window has: its window-system hints and icon, the dark palette, the drawing
 // at any scale factor, what a screen reader hears, the input method and Qt's own texts.
 
+#include "cases.h"
 #include "window_driver.h"
 
 #include "form/contrast.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+namespace cases = fuel::testing::cases;
 using fuel::qt::FrmMain;
 using fuel::testing::FixedClock;
 
@@ -178,13 +180,10 @@ TEST_CASE("the filtered fields take no input method, whose text would pass aroun
           scaleIndependent)
 {
     const Window w;
-    for (const fuel::form::Control &control : fuel::form::controls()) {
-        const auto *field = std::get_if<fuel::calc::Field>(&control.role);
-        if (!field)
-            continue;
-        INFO(control.name);
-        CHECK(w.child(control.name.data())->testAttribute(Qt::WA_InputMethodEnabled) ==
-              !fuel::form::filterFor(*field));
+    for (const std::string_view name : cases::fieldNames) {
+        INFO(name);
+        CHECK(w.child(name.data())->testAttribute(Qt::WA_InputMethodEnabled) ==
+              !fuel::form::filterFor(cases::fieldNamed(name)));
     }
 }
 
