@@ -40,21 +40,6 @@ struct Window {
     }
 };
 
-QColor colourOf(const QWidget *widget, QPalette::ColorRole role)
-{
-    return widget->palette().color(role);
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    auto rgb = [](const QColor &c) {
-        return fuel::form::Rgb{static_cast<std::uint8_t>(c.red()),
-                               static_cast<std::uint8_t>(c.green()),
-                               static_cast<std::uint8_t>(c.blue())};
-    };
-    return fuel::form::contrastRatio(rgb(a), rgb(b));
-}
-
 QPalette darkPalette()
 {
     QPalette palette;
@@ -126,27 +111,27 @@ TEST_CASE("the result labels one line high, upright; the credit boxed and centre
 // Every text of the window against what it stands on, in the colours the widgets use.
 TEST_CASE("a dark theme keeps every text readable and the designed hues" * scaleIndependent)
 {
+    using fuel::form::Rgb;
     const QPalette light = QApplication::palette();
     for (const bool openedDark : {true, false}) {
         INFO((openedDark ? "opened in a dark theme" : "turned dark while open"));
         if (openedDark)
             QApplication::setPalette(darkPalette());
-        Window w;
+        const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
         if (!openedDark)
-            switchTheme(darkPalette(), &w.window);
+            switchTheme(darkPalette(), QApplication::activeWindow());
         for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label(0)",
                                  "Label(1)", "Label(2)", "Label(3)"}) {
             INFO(name);
-            const QWidget *label = w.child(name);
-            CHECK(contrast(colourOf(label, QPalette::WindowText),
-                           colourOf(label, QPalette::Window)) >= 4.5);
+            const fuel::form::Colours drawn = window->colours(name);
+            CHECK(fuel::form::contrastRatio(drawn.text, drawn.background) >= 4.5);
         }
-        CHECK(colourOf(w.child("Label(0)"), QPalette::Window) == QColor(Qt::white));
-        const QColor main = colourOf(w.child("Label1"), QPalette::WindowText);
-        CHECK((main.blue() == 255 && main.red() == main.green() && main.red() < 255));
-        switchTheme(light, &w.window);
-        CHECK(colourOf(w.child("Label1"), QPalette::WindowText) == QColor(0, 0, 255));
-        CHECK(colourOf(w.child("Label4"), QPalette::WindowText) == QColor(255, 128, 0));
+        CHECK(window->colours("Label(0)").background == Rgb{255, 255, 255});
+        const Rgb main = window->colours("Label1").text;
+        CHECK((main.blue == 255 && main.red == main.green && main.red < 255));
+        switchTheme(light, QApplication::activeWindow());
+        CHECK(window->colours("Label1").text == Rgb{0, 0, 255});
+        CHECK(window->colours("Label4").text == Rgb{255, 128, 0});
     }
 }
 
