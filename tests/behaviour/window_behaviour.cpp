@@ -19,6 +19,8 @@ using fuel::testing::FakeView;
 using fuel::testing::Key;
 using fuel::testing::MenuWay;
 using fuel::testing::WindowDriver;
+using fuel::testing::cases::fieldNamed;
+using fuel::testing::cases::joined;
 
 namespace {
 
@@ -31,25 +33,12 @@ constexpr int densities[] = {96, 120, 144, 168, 192, 240};
 
 constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}};
 
-Field fieldNamed(std::string_view name)
-{
-    return std::get<Field>(fuel::form::controlNamed(name).role);
-}
-
 std::string captions(const WindowDriver &window)
 {
     std::string shown;
     for (const std::string_view label : cases::resultNames)
         shown += window.text(label) + " | ";
     return shown;
-}
-
-template <class Texts> std::string joined(const Texts &texts, std::string_view separator)
-{
-    std::string all;
-    for (const auto &text : texts)
-        all += std::string(text) + std::string(separator);
-    return all;
 }
 
 std::vector<std::string> messages(const WindowDriver &window)
@@ -120,11 +109,13 @@ std::string hostileText(const WindowDriver &window, const cases::Hostile &hostil
 
 } // namespace
 
-TEST_CASE("the window opens with the present moment and the designed options")
+TEST_CASE("the window opens titled, with the present moment and the designed options")
 {
     for (const cases::StartUp &c : cases::startUpDefaults) {
         INFO(c.row);
         const auto window = fuel::testing::openWindow(c.moment);
+        CHECK(window->clock.readings == 1);
+        CHECK(window->text("FrmMain") == "Oradel - Lirra工作专版");
         for (std::size_t i = 0; i < c.texts.size(); ++i)
             CHECK(window->text(cases::fieldNames[i]) == c.texts[i]);
         CHECK(captions(*window) == joined(FakeView{}.captions, " | "));
@@ -147,6 +138,20 @@ TEST_CASE("typed characters go through each field's filter")
         CHECK(window->text(c.field) == c.kept);
     }
     CHECK(window->boxes().empty());
+}
+
+TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field" * scaleIndependent)
+{
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    window->setClipboardText("7.5");
+    window->type("Text1", "");
+    window->press(Key::Paste);
+    CHECK(window->text("Text1") == "7.5");
+    window->setClipboardText("");
+    window->press(Key::SelectAll);
+    window->press(Key::Cut);
+    CHECK(window->text("Text1").empty());
+    CHECK(window->clipboardText() == "7.5");
 }
 
 TEST_CASE("Tab visits the designed order, and skips what real-time mode disables")
@@ -177,7 +182,7 @@ TEST_CASE("计算 writes the five captions")
         INFO(c.row);
         fill(*window, c);
         window->click("Command1");
-        CHECK(captions(*window) == joined(c.captions, " | "));
+        CHECK(captions(*window) == joined(cases::captionsOf(c), " | "));
     }
     CHECK(window->boxes().empty());
 }
@@ -322,7 +327,7 @@ TEST_CASE("unreadable input is named, focused and leaves the captions")
         fill(*window, cases::good);
         window->click("Command1");
         const std::string before = captions(*window);
-        REQUIRE(before == joined(cases::good.captions, " | "));
+        REQUIRE(before == joined(cases::captionsOf(cases::good), " | "));
         window->forgetBoxes();
         window->paste(c.field, c.text);
         if (!c.otherField.empty())
@@ -475,7 +480,7 @@ TEST_CASE("复制 puts the five captions on the clipboard from the status group,
     const cases::Calculation &c = cases::calculations[0];
     fill(*window, c);
     window->click("Command1");
-    std::string expected = joined(c.captions, "\n");
+    std::string expected = joined(cases::captionsOf(c), "\n");
     expected.pop_back();
     for (const Case &way : ways) {
         INFO(way.row);

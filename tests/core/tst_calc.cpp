@@ -13,14 +13,10 @@
 using namespace fuel::calc;
 using fuel::testing::FakeView;
 using fuel::testing::FixedClock;
+using fuel::testing::cases::fieldNamed;
 namespace cases = fuel::testing::cases;
 
 namespace {
-
-Field fieldNamed(std::string_view name)
-{
-    return std::get<Field>(fuel::form::controlNamed(name).role);
-}
 
 // The inputs in the order of the fields' enumeration, as the tables list them.
 constexpr std::array<std::string Inputs::*, allFields.size()> members{
@@ -50,21 +46,13 @@ std::string shown(const Outcome &outcome)
            c.elapsedDays + " | ";
 }
 
-std::string shown(const std::array<std::string_view, allResultLabels.size()> &captions)
-{
-    std::string all;
-    for (const std::string_view caption : captions)
-        all += std::string(caption) + " | ";
-    return all;
-}
-
 } // namespace
 
 TEST_CASE("the calculation's captions")
 {
     for (const cases::Calculation &c : cases::calculations) {
         INFO(c.row);
-        CHECK(shown(calculate(inputsOf(c))) == shown(c.captions));
+        CHECK(shown(calculate(inputsOf(c))) == cases::joined(cases::captionsOf(c), " | "));
     }
 }
 

@@ -19,9 +19,6 @@
 # time fields, which show the clock.
 set -euo pipefail
 
-program=$1
-desktop=$2
-reference=$3
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
 requires_qt_wayland() {
@@ -84,18 +81,14 @@ start_sway() {
     fuel_poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
 }
 
-screenshot() {
-    local shot=$work/screen.png
-    rm -f "$shot" "$work"/wayland-screenshot-*.png
+wayland_screenshot() {
+    rm -f "$1" "$work"/wayland-screenshot-*.png
     if [ "$desktop" = sway ]; then
-        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket grim "$shot"
+        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket grim "$1"
     else
         (cd "$work" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket weston-screenshooter)
-        mv "$work"/wayland-screenshot-*.png "$shot"
+        mv "$work"/wayland-screenshot-*.png "$1"
     fi
-}
-window_on_screen() {
-    screenshot && client_area_on "$work/screen.png" "$reference" >"$work/found.txt"
 }
 
 x11=()
@@ -127,10 +120,8 @@ if [ "$desktop" = weston-kiosk ]; then
     # weston's screenshots leave out the kiosk shell's windows: only the requests are read.
     fuel_poll 10 configured || fail "the window was never configured"
     sleep 1
-elif fuel_poll 10 window_on_screen; then
-    cat "$work/found.txt"
 else
-    fail "$(cat "$work/found.txt" 2>/dev/null || echo "no screenshot")"
+    expect_on_screen wayland_screenshot "$work/screen.png"
 fi
 kill -0 $app 2>/dev/null || fail "the program ended: $(grep -m 3 -v '^\[' "$protocol")"
 
@@ -139,8 +130,9 @@ asks_for() { [ "$(requests "$1")" -gt 0 ] || fail "the window never sent $1"; }
 
 case $desktop in
 weston | weston-dead-x | sway)
-    asks_for 'xdg_toplevel@[0-9]+\.set_min_size\(369, 290\)'
-    asks_for 'xdg_toplevel@[0-9]+\.set_max_size\(369, 290\)'
+    size=$(identify -format '%w, %h' "$reference") # the designed client area's
+    asks_for "xdg_toplevel@[0-9]+\\.set_min_size\\($size\\)"
+    asks_for "xdg_toplevel@[0-9]+\\.set_max_size\\($size\\)"
     asks_for 'xdg_toplevel@[0-9]+\.set_app_id\("fuelcalc"\)'
     last_maximise=$(grep -E -o -- '-> xdg_toplevel@[0-9]+\.(un)?set_maximized' "$protocol" | tail -n 1 || true)
     [[ $last_maximise != *.set_maximized ]] || fail "the window stays maximised"

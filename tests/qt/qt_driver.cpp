@@ -129,7 +129,10 @@ public:
             {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
             {Key::Return, {Qt::Key_Return, Qt::NoModifier}},
             {Key::Enter, {Qt::Key_Enter, Qt::NoModifier}},
-            {Key::Escape, {Qt::Key_Escape, Qt::NoModifier}}};
+            {Key::Escape, {Qt::Key_Escape, Qt::NoModifier}},
+            {Key::SelectAll, {Qt::Key_A, Qt::ControlModifier}},
+            {Key::Paste, {Qt::Key_V, Qt::ControlModifier}},
+            {Key::Cut, {Qt::Key_X, Qt::ControlModifier}}};
         const auto &[code, modifiers] = keys.at(key);
         QTest::keyClick(m_window->focusWidget(), code, modifiers);
     }

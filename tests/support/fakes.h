@@ -13,10 +13,17 @@
 
 namespace fuel::testing {
 
+// Counts its readings: an event reads the clock once, so that a run across midnight cannot mix
+// two days.
 class FixedClock final : public runtime::Clock {
 public:
     runtime::LocalDateTime moment{{2007, 4, 26}, {0, 0, 0}};
-    runtime::LocalDateTime now() const override { return moment; }
+    mutable int readings = 0;
+    runtime::LocalDateTime now() const override
+    {
+        ++readings;
+        return moment;
+    }
 };
 
 // The window in its design-time state, indexed by the calculation's enums.

@@ -17,7 +17,8 @@
 
 namespace fuel::testing {
 
-enum class Key { Tab, BackTab, Space, Return, Enter, Escape };
+// The last three are the editing shortcuts Ctrl+A, Ctrl+V and Ctrl+X.
+enum class Key { Tab, BackTab, Space, Return, Enter, Escape, SelectAll, Paste, Cut };
 
 // How the officer asks for a menu over a control.
 enum class MenuWay { RightClick, MenuKey, ShiftF10 };

@@ -160,18 +160,21 @@ public:
         DestroyWindow(m_other);
         m_other = nullptr;
     }
+    // A shortcut's letter with Ctrl held becomes its control code in the loop's TranslateMessage.
     void press(Key key) override
     {
-        constexpr std::array<UINT, 6> codes{VK_TAB,    VK_TAB,    VK_SPACE,
-                                            VK_RETURN, VK_RETURN, VK_ESCAPE};
+        constexpr std::array<UINT, 9> codes{VK_TAB,    VK_TAB, VK_SPACE, VK_RETURN, VK_RETURN,
+                                            VK_ESCAPE, 'A',    'V',      'X'};
+        const UINT code = codes[static_cast<std::size_t>(key)];
         holdKey(VK_SHIFT, key == Key::BackTab);
+        holdKey(VK_CONTROL, key >= Key::SelectAll);
         // The keypad's Enter is the extended Return.
         const LPARAM extended = key == Key::Enter ? 1 << 24 : 0;
-        const UINT code = codes[static_cast<std::size_t>(key)];
         PostMessageW(GetFocus(), WM_KEYDOWN, code, 1 | extended);
         PostMessageW(GetFocus(), WM_KEYUP, code, 1 | extended | 3u << 30);
         pump();
         holdKey(VK_SHIFT, false);
+        holdKey(VK_CONTROL, false);
     }
     // WM_CONTEXTMENU as the control's own window procedure receives it: from the mouse at a
     // point inside the control, or from the keyboard.
