@@ -210,11 +210,7 @@ env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$socket" "${ses
 app=$!
 export "${session[@]}"
 
-find_window() {
-    window=$(xdotool search --onlyvisible --class '^fuelcalc$' 2>/dev/null) &&
-        window=${window%%$'\n'*} && [ -n "$window" ]
-}
-fuel_poll 10 find_window || { echo "FAIL: no window; the program said:"; cat "$work/program.log"; exit 1; }
+window=$(fuel_wait_for_window) || { echo "FAIL: no window; the program said:"; cat "$work/program.log"; exit 1; }
 check_x11_hints "$window" "$desktop"
 
 geometry=$(xwininfo -id "$window")
