@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# build-release.sh DIR: builds, from the tree it stands in, the release's program files into DIR
-# and prints the version they carry, CMake's project(VERSION):
+# build-release.sh DIR: builds, from the tree it stands in, the release's program files into DIR,
+# VERSION being CMake's project(VERSION):
 #   fuelcalc-VERSION-setup.exe    the per-user Windows installer
 #   fuelcalc-VERSION-windows.zip  the portable fuelcalc.exe and 使用说明.txt
 #   fuelcalc_VERSION_ARCH.deb     the Debian package, as tools/check-deb.sh checks it
@@ -45,8 +45,7 @@ exe=$build/win32/fuelcalc.exe
 rm -f "$exe"
 fuel_build release-windows --target fuelcalc >>"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 [ ${#sign[@]} -eq 0 ] || "${sign[@]}" "$exe"
-version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-[ -n "$version" ] || { echo "no CPACK_PACKAGE_VERSION in $build/CPackConfig.cmake" >&2; exit 1; }
+version=$(fuel_version)
 
 # The installer installs that same fuelcalc.exe (CPack stages it from the build tree).
 sign_command=
@@ -79,4 +78,3 @@ PYTHON
 
 deb=$(bash "$FUEL_ROOT/tools/build-deb.sh")
 cp "$deb" "$dist/"
-echo "$version"

@@ -36,7 +36,8 @@ export SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 dist=$FUEL_ROOT/dist
 rm -rf "$dist"
-version=$(bash "$FUEL_ROOT/tools/build-release.sh" "$dist")
+version=$(fuel_version)
+bash "$FUEL_ROOT/tools/build-release.sh" "$dist"
 
 # git archive gives each file the commit's time; gzip -n leaves out the name and time of its own.
 tree=HEAD
