@@ -4,7 +4,9 @@
 #     (tools/build-release.sh), signed with Authenticode when FUEL_SIGN_PKCS12 names a PKCS#12
 #     file and FUEL_SIGN_PASSWORD_FILE a file holding its password;
 #   fuelcalc-VERSION.tar.gz, the sources as git archive gives them, in fuelcalc-VERSION/;
-#   SHA256SUMS, for `sha256sum -c`.
+#   BUILDINFO.txt, the versions of the Debian packages that built them (tools/buildinfo.sh), which
+#     a rebuild installs to get the same bytes and checks with `tools/buildinfo.sh --compare`;
+#   SHA256SUMS, for `sha256sum -c`, of all the others.
 # Every time in them is the commit's, so that a release built again from the same commit, in
 # another folder at another time, is the same bytes (tools/check-reproducible.sh checks it).
 # It refuses a tree with changes not committed, unless --allow-dirty. It runs no tests: CI does.
@@ -44,6 +46,11 @@ tree=HEAD
 [ -z "$changes" ] || tree=$(git stash create)
 tree=${tree:-HEAD}
 git archive --format=tar --prefix="fuelcalc-$version/" "$tree" | gzip -9n >"$dist/fuelcalc-$version.tar.gz"
+
+# Before SHA256SUMS, which vouches for it as for the files it describes.
+commit=$(git rev-parse HEAD)
+[ -z "$changes" ] || commit="$commit, with changes not committed"
+bash "$FUEL_ROOT/tools/buildinfo.sh" "$commit" >"$dist/BUILDINFO.txt"
 
 (cd "$dist" && sha256sum -- * >"$dist/SHA256SUMS.new" && mv SHA256SUMS.new SHA256SUMS)
 echo "Release $version of commit $(git rev-parse --short HEAD), in $dist:"
