@@ -71,7 +71,12 @@ osslsigncode remove-signature -in "$work/zip/fuelcalc.exe" -out "$work/unsigned.
 ! verify "$work/unsigned.exe" >/dev/null || fuel_fail "an unsigned fuelcalc.exe passed as signed"
 fuel_step_passed
 
-fuel_step "the signed installer installs signed files, starts the program and removes it under Wine"
-bash "$FUEL_ROOT/tools/check-windows-installer.sh" --installer "${installers[0]}" \
-    --program "$work/zip/fuelcalc.exe" --check-installed "$0" wow64
-fuel_step_passed
+if fuel_runs_32bit; then
+    fuel_step "the signed installer installs signed files, starts the program and removes it under Wine"
+    bash "$FUEL_ROOT/tools/check-windows-installer.sh" --installer "${installers[0]}" \
+        --program "$work/zip/fuelcalc.exe" --check-installed "$0" wow64
+    fuel_step_passed
+else
+    echo "SKIPPED: the signed installer under Wine, and the signatures of the files it writes:" \
+        "this machine's kernel runs no 32-bit program, and the installer is one"
+fi

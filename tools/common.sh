@@ -20,6 +20,13 @@ fuel_output_has() {
     grep -q "${grep_arguments[@]}" <<<"$output"
 }
 
+# Whether this machine runs 32-bit (i386) programs: Wine runs a 32-bit Windows program through its
+# own 32-bit side, which a kernel booted without ia32 emulation refuses ("Exec format error";
+# dmesg says "32-bit emulation disabled").
+fuel_runs_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
 fuel_is_installed() {
     [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
 }

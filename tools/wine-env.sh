@@ -9,6 +9,39 @@
 
 fuel_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Where this machine runs no 32-bit program (fuel_runs_32bit), only 64-bit Windows programs run:
+# the checks of a 32-bit program or prefix then skip (fuel_skip_unless_runs) and say so, and `wine`
+# is Wine's 64-bit loader, which Debian's wrapper scripts would pass over for the 32-bit one.
+FUEL_SKIPPED=77
+
+# fuel_is_32bit FILE: whether FILE is a 32-bit (i386) Windows program: its PE header's machine.
+fuel_is_32bit() {
+    local header
+    header=$(od -An -j 60 -N 4 -tu4 "$1" | tr -d ' ')
+    [ "$(od -An -j $((header + 4)) -N 2 -tx2 "$1" | tr -d ' ')" = 014c ]
+}
+
+# fuel_skip_unless_runs KIND [PROGRAM]: exits with CTest's skip status, saying why, when this
+# machine cannot run a prefix of that kind or that program.
+fuel_skip_unless_runs() {
+    fuel_runs_32bit && return 0
+    if [ "$1" = win32 ] || { [ -n "${2:-}" ] && fuel_is_32bit "$2"; }; then
+        echo "SKIPPED: this machine's kernel runs no 32-bit program, so Wine runs no 32-bit" \
+            "Windows program${2:+ such as $(basename "$2")} here"
+        exit "$FUEL_SKIPPED"
+    fi
+}
+
+if ! fuel_runs_32bit; then
+    fuel_wine64_shims=${TMPDIR:-/tmp}/fuelcalc-wine64-$(id -u)
+    mkdir -p "$fuel_wine64_shims"
+    for fuel_shim in wine wine-stable; do
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$fuel_wine64_shims/$fuel_shim"
+        chmod +x "$fuel_wine64_shims/$fuel_shim"
+    done
+    export WINELOADER=/usr/lib/wine/wine64 PATH=$fuel_wine64_shims:$PATH
+fi
+
 export WINEDEBUG=-all
 # Without mono and gecko (mscoree, mshtml) Wine would ask to download them; winemenubuilder
 # would copy the installer's Start-menu shortcut into this machine's own desktop menu.

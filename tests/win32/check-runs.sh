@@ -7,6 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../tools/common.sh"
 source "$here/../../tools/wine-env.sh"
+fuel_skip_unless_runs "$2" "$3"
 fuel_wine_prefix "$1" "$2" >/dev/null
 program=$3
 
