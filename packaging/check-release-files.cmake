@@ -1,5 +1,5 @@
 # cmake -DVERSION=x.y.z -DPRODUCT_NAME=name -DMETAINFO=file -DDEBIAN_CHANGELOG=file
-#       -DCHANGELOG=file -DDESKTOP=file -DMANPAGE=file -DVERSION_RESOURCE=file
+#       -DCHANGELOG=file -DDESKTOP=file -DMANPAGE=file -DVERSION_RESOURCE=file -DWINDOWS_MANUAL=file
 #       -P check-release-files.cmake
 #
 # Fails when a file that people or their tools read says another version or another name than
@@ -19,6 +19,7 @@ foreach(row IN ITEMS
         "metainfo, newest release|${METAINFO}|<release[^>]* version=\"([^\"]+)\"|VERSION"
         "Debian changelog, newest entry|${DEBIAN_CHANGELOG}|^fuelcalc \\(([^)]+)\\)|VERSION"
         "CHANGELOG.md, newest entry|${CHANGELOG}|\n## ([0-9.]+) |VERSION"
+        "Windows manual, newest 更新说明 entry|${WINDOWS_MANUAL}|\n([0-9.]+)（|VERSION"
         "manual page, version|${MANPAGE}|^\\.TH [^\n]*\"fuelcalc ([^\"]+)\"|VERSION"
         "manual page, name|${MANPAGE}|\n\\.SH NAME\nfuelcalc \\\\- ([^:\n]+):|PRODUCT_NAME"
         "desktop file, Name|${DESKTOP}|\nName=([^\n]*)|PRODUCT_NAME"

@@ -9,10 +9,12 @@ fuel_install "${fuel_windows_packages[@]}"
 fuel_build windows-x86
 fuel_build windows-x64
 
-# The program alone, byte for byte as the installer installs it and as it runs from a USB stick.
-log=$FUEL_BUILD_WINDOWS/package.log
-cmake --install "$FUEL_BUILD_WINDOWS" --prefix "$FUEL_BUILD_WINDOWS" >"$log" 2>&1 ||
-    { cat "$log"; exit 1; }
-rm -f "$FUEL_BUILD_WINDOWS"/fuelcalc-*-setup.exe
-(cd "$FUEL_BUILD_WINDOWS" && cpack -G NSIS >>"$log" 2>&1) || { cat "$log"; exit 1; }
+# The program alone, byte for byte as the installer installs it and as it runs from a USB stick,
+# and the installer. The x86-64 build's installer is checked where Wine runs no 32-bit program.
+for tree in "$FUEL_BUILD_WINDOWS" "$FUEL_BUILD_WINDOWS_X64"; do
+    log=$tree/package.log
+    cmake --install "$tree" --prefix "$tree" >"$log" 2>&1 || { cat "$log"; exit 1; }
+    rm -f "$tree"/fuelcalc-*-setup.exe
+    (cd "$tree" && cpack -G NSIS >>"$log" 2>&1) || { cat "$log"; exit 1; }
+done
 ls "$FUEL_BUILD_WINDOWS/fuelcalc.exe" "$FUEL_BUILD_WINDOWS"/fuelcalc-*-setup.exe

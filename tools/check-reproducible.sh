@@ -4,9 +4,9 @@
 # in two folders, with one SOURCE_DATE_EPOCH but another time zone and umask, and compares them
 # byte for byte, naming the files that differ. The copies and their build trees are kept under
 # build-reproducible/ and built again incrementally next time; --fresh starts them anew. Needs no
-# git.
+# git. Then reads the zip's entry names as each reader of zips does.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-fuel_install tar findutils diffutils
+fuel_install tar findutils diffutils unzip p7zip-full python3
 
 work=$FUEL_ROOT/build-reproducible
 [ "${1:-}" != --fresh ] || rm -rf "$work"
@@ -58,4 +58,22 @@ while read -r file; do
     fi
 done < <(shipped "${copies[0]}")
 [ "$differ" -eq 0 ] || fuel_fail "two builds of one tree differ"
+fuel_step_passed
+
+# What the officer sees in the zip: Info-ZIP's unzip and 7-Zip list the names, and Windows 7's zip
+# folders read each name's bytes in the system's code page, 936 on a Chinese Windows.
+fuel_step "the zip's entries read fuelcalc.exe and README.txt in unzip, 7-Zip and code page 936"
+zip=$(ls "${copies[0]}"/dist/fuelcalc-*-windows.zip)
+expected=$'fuelcalc.exe\nREADME.txt'
+in_unzip=$(unzip -Z1 "$zip")
+in_7zip=$(7z l -slt "$zip" | sed -n 's/^Path = //p' | tail -n +2)
+in_cp936=$(python3 -c '
+import sys, zipfile
+for entry in zipfile.ZipFile(sys.argv[1]).infolist():
+    raw = entry.filename.encode("utf-8" if entry.flag_bits & 0x800 else "cp437")
+    print(raw.decode("cp936"))' "$zip")
+for reader in unzip 7zip cp936; do
+    names=in_$reader
+    [ "${!names}" = "$expected" ] || fuel_fail "$reader reads the zip's names as: ${!names}"
+done
 fuel_step_passed
