@@ -1,7 +1,7 @@
 #pragma once
 
 // What every benchmark prints: rows of one Markdown table, | measure | figure | target | met |,
-// which tools/bench.sh heads and README.md quotes as they are.
+// which tools/bench.sh and tools/bench-windows.sh head and docs/performance.md quotes as they are.
 
 #include <algorithm>
 #include <cstdio>

@@ -9,6 +9,9 @@ fuel_install "${fuel_build_packages[@]}" "${fuel_display_packages[@]}" "${fuel_t
 (cd "$FUEL_ROOT" && find . -path './build*' -prune -o -path './dist' -prune -o -path './.*' -prune \
     -o \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror)
 
+# README.md and docs/ name release files by pattern and link only to files that exist.
+bash "$FUEL_ROOT/tools/check-docs.sh"
+
 fuel_build linux
 ctest --test-dir "$FUEL_BUILD" --output-on-failure
 
