@@ -86,10 +86,17 @@ def resolve(path, cache={}):
     """A documented Windows path as snapshot() names it."""
     def variable(match):
         name = match.group(1)
+        # A cmd.exe started just as the prefix's last program ended has been seen to fail once
+        # and pass when started again.
+        for _ in range(3):
+            if name in cache:
+                break
+            run = subprocess.run(["wine", os.environ["FUEL_WINE_CMD"], "/c", f"echo %{name}%"],
+                                 capture_output=True, text=True)
+            if run.returncode == 0 and run.stdout.strip():
+                cache[name] = run.stdout.strip()
         if name not in cache:
-            out = subprocess.run(["wine", os.environ["FUEL_WINE_CMD"], "/c", f"echo %{name}%"],
-                                 capture_output=True, text=True, check=True).stdout
-            cache[name] = out.strip()
+            sys.exit(f"cmd.exe in {os.environ['WINEPREFIX']} did not say what %{name}% is")
         return cache[name]
     path = re.sub(r"%([^%]+)%", variable, path)
     if re.match(r"^[A-Za-z]:\\", path):
@@ -160,6 +167,9 @@ def main():
     unexpected = sorted(entry for entry in found if not listed(entry))
     missing = [] if optional else sorted(
         pattern for pattern in expected if not fnmatch.filter(found, pattern))
+    for entry in sorted(found):
+        if listed(entry):
+            print(f"changed, as listed: {entry}")
     for entry in unexpected:
         print(f"changed, not in {os.path.basename(document)}: {entry}")
     for entry in missing:
