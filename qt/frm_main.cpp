@@ -165,7 +165,7 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
     connectEvents();
     calc::onLoad(m_view, m_clock);
     centreOnScreen();
-    m_view.option(calc::Option::RealTime)->setFocus(Qt::OtherFocusReason);
+    m_controls.at(form::firstFocus().name)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::setUpWindow()

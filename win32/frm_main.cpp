@@ -345,12 +345,12 @@ void FrmMain::copyResults()
 }
 
 // The window itself takes no keys: the focus goes back to the control that had it, at first
-// the one that opens the tab order.
+// the one the design gives it when the window opens.
 void FrmMain::restoreFocus()
 {
     HWND target = m_view->focusedControl();
     if (!target)
-        target = controlWindow(m_window, *form::tabOrder().front());
+        target = controlWindow(m_window, form::firstFocus());
     if (!IsWindowEnabled(target))
         target = GetNextDlgTabItem(m_window, target, FALSE);
     SetFocus(target);

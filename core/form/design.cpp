@@ -196,6 +196,8 @@ std::span<const Control *const> tabOrder()
     return order;
 }
 
+const Control &firstFocus() { return *tabOrder().front(); }
+
 bool liesAbove(const Control &upper, const Control &lower)
 {
     return layerOf(upper) < layerOf(lower);

@@ -89,6 +89,10 @@ const Control &onlyControlOf(Kind kind);
 // The designed controls that take the keyboard focus, in the order Tab visits them.
 std::span<const Control *const> tabOrder();
 
+// The control that has the keyboard focus when the window opens: the one that opens the tab
+// order, so that Tab goes on from it as the officer expects.
+const Control &firstFocus();
+
 // Where two controls overlap, which one is drawn above: a control that takes the focus lies above
 // a label (the rate boxes sit on the rates caption's spaces), and a label above a frame; of two
 // that take the focus, the one first in the tab order, because the dialog manager tabs through
