@@ -45,12 +45,18 @@ form::Rgb toRgb(const QColor &colour)
             static_cast<std::uint8_t>(colour.blue())};
 }
 
+// Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
+constexpr int logicalDpi = 96;
+
 QRect pixelsOf(const form::Twips &place)
 {
-    // Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
-    constexpr int logicalDpi = 96;
     return {form::toPixels(place.left, logicalDpi), form::toPixels(place.top, logicalDpi),
             form::toPixels(place.width, logicalDpi), form::toPixels(place.height, logicalDpi)};
+}
+
+QPoint pixelsOf(form::TwipsPoint point)
+{
+    return {form::toPixels(point.x, logicalDpi), form::toPixels(point.y, logicalDpi)};
 }
 
 QLineEdit *textBox(const form::Control &control, QWidget *parent)
@@ -112,12 +118,14 @@ StackedCaptionButton *button(const form::Control &control, QWidget *parent)
     return button;
 }
 
-// Opens the menu over a widget that has the focus, for the keys that ask for a context menu.
+// Opens the menu at the designed point of a widget that has the focus, for the keys that ask for
+// a context menu.
 class MenuKeys final : public QObject {
 public:
-    MenuKeys(QMenu *menu, QWidget *owner)
+    MenuKeys(QMenu *menu, QWidget *owner, QPoint at)
         : QObject(owner),
-          m_menu(menu)
+          m_menu(menu),
+          m_at(at)
     {
     }
 
@@ -127,7 +135,7 @@ protected:
         if (event->type() != QEvent::KeyPress || !asksForMenu(*static_cast<QKeyEvent *>(event)))
             return false;
         auto *owner = static_cast<QWidget *>(watched);
-        m_menu->popup(owner->mapToGlobal(owner->rect().center()));
+        m_menu->popup(owner->mapToGlobal(m_at));
         return true;
     }
 
@@ -139,6 +147,7 @@ private:
     }
 
     QMenu *const m_menu;
+    const QPoint m_at;
 };
 
 // Qt announces a top-level QWidget as a plain client area; this one is the program's window,
@@ -281,7 +290,8 @@ void FrmMain::addCopyMenu()
     for (const form::Control &control : form::controls()) {
         if (form::opensCopyMenuFromKeys(control)) {
             QWidget *owner = m_controls.at(control.name);
-            owner->installEventFilter(new MenuKeys(menu, owner));
+            owner->installEventFilter(
+                new MenuKeys(menu, owner, pixelsOf(form::copyMenuPointFromKeys(control))));
         }
     }
 }

@@ -51,10 +51,11 @@ form::Rgb toRgb(COLORREF colour)
 
 COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-bool opensCopyMenuFromKeys(HWND child)
+// The designed control of a child whose keys open the copy menu, if its keys do.
+const form::Control *copyMenuKeysControl(HWND child)
 {
     const form::Control *control = form::controlWithId(GetDlgCtrlID(child));
-    return control && form::opensCopyMenuFromKeys(*control);
+    return control && form::opensCopyMenuFromKeys(*control) ? control : nullptr;
 }
 
 UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
@@ -310,11 +311,14 @@ void FrmMain::offerCopy(HWND source, LPARAM position)
 {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (position == -1) {
-        if (!opensCopyMenuFromKeys(source))
+        const form::Control *control = copyMenuKeysControl(source);
+        if (!control)
             return;
         RECT place;
         GetWindowRect(source, &place);
-        at = {place.left, place.bottom};
+        const form::TwipsPoint point = form::copyMenuPointFromKeys(*control);
+        const int dpi = static_cast<int>(m_dpi);
+        at = {place.left + form::toPixels(point.x, dpi), place.top + form::toPixels(point.y, dpi)};
     } else {
         RECT status;
         GetWindowRect(controlWindow(m_window, form::copyMenuGroup()), &status);

@@ -229,6 +229,8 @@ bool opensCopyMenuFromKeys(const Control &control)
     return control.kind == Kind::Button || control.kind == Kind::CheckBox;
 }
 
+TwipsPoint copyMenuPointFromKeys(const Control &control) { return {0, control.place.height}; }
+
 std::optional<input::FilteredField> filterFor(calc::Field field)
 {
     switch (field) {

@@ -25,6 +25,13 @@ struct Twips {
     int height;
 };
 
+// A point in a control's own coordinates, in twips from its top-left corner.
+struct TwipsPoint {
+    int x;
+    int y;
+    bool operator==(const TwipsPoint &) const = default;
+};
+
 struct Rgb {
     std::uint8_t red;
     std::uint8_t green;
@@ -110,6 +117,9 @@ const Control *firstControlAbove(const Control &control);
 // own, while the text fields keep their editing menu.
 const Control &copyMenuGroup();
 bool opensCopyMenuFromKeys(const Control &control);
+// Where the keys open it on such a control: just below its left corner, so that the menu leaves
+// the control that has the focus in sight.
+TwipsPoint copyMenuPointFromKeys(const Control &control);
 
 // The filter of a typed character for the field, or none for the unfiltered end fields.
 std::optional<input::FilteredField> filterFor(calc::Field field);
