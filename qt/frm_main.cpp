@@ -168,6 +168,7 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
 {
     setUpWindow();
     createControls();
+    setUpTimer();
     applyColours();
     addCopyMenu();
     applyTabOrder();
@@ -197,8 +198,6 @@ void FrmMain::createControls()
 {
     for (const form::Control &control : form::controls()) {
         QWidget *widget = createControl(control);
-        if (!widget)
-            continue;
         widget->setObjectName(fromUtf8(control.name));
         // Qt stacks a widget above those made before it. One that lies beneath another made
         // earlier goes just beneath it, so that a screen reader, which follows the stacking
@@ -212,6 +211,14 @@ void FrmMain::createControls()
         m_controls.emplace(control.name, widget);
         m_view.bind(control, widget);
     }
+}
+
+void FrmMain::setUpTimer()
+{
+    const form::TimerDesign &timer = form::timerDesign();
+    m_timer->setObjectName(fromUtf8(timer.name));
+    m_timer->setInterval(timer.intervalMs);
+    m_view.bindTimer(m_timer);
 }
 
 QWidget *FrmMain::createControl(const form::Control &control)
@@ -228,11 +235,6 @@ QWidget *FrmMain::createControl(const form::Control &control)
         return button(control, parent);
     case form::Kind::CheckBox:
         return checkBox(control, parent);
-    case form::Kind::Timer:
-        m_timer->setObjectName(fromUtf8(control.name));
-        m_timer->setInterval(form::window().timerIntervalMs);
-        m_view.bindTimer(m_timer);
-        return nullptr;
     }
     return nullptr;
 }

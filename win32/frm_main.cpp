@@ -58,7 +58,7 @@ const form::Control *copyMenuKeysControl(HWND child)
     return control && form::opensCopyMenuFromKeys(*control) ? control : nullptr;
 }
 
-UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
+UINT_PTR timerId() { return static_cast<UINT_PTR>(form::timerDesign().id); }
 
 } // namespace
 

@@ -16,7 +16,7 @@
 
 namespace fuel::form {
 
-enum class Kind { Frame, Label, TextBox, Button, CheckBox, Timer };
+enum class Kind { Frame, Label, TextBox, Button, CheckBox };
 
 struct Twips {
     int left;
@@ -49,19 +49,19 @@ struct Look {
     bool fitsCaption = false;
 };
 
-// Only the button computes and only the timer ticks, so their kinds say what they are for.
+// Only the button computes, so its kind says what it is for.
 using Role = std::variant<std::monostate, calc::Field, calc::ResultLabel, calc::Option>;
 
 struct Control {
     std::string_view name; // the designed name: object name and accessibility id
-    // The child-window identifier on Windows, also the timer's: above IDOK (1) and IDCANCEL (2),
-    // which the dialog manager sends for Enter and Escape.
+    // The child-window identifier on Windows: above IDOK (1) and IDCANCEL (2), which the dialog
+    // manager sends for Enter and Escape.
     int id;
     Kind kind;
     std::string_view container; // the frame's name; empty for the window itself
     Twips place;
     std::string_view text; // caption or default text, UTF-8
-    int tabRank;           // -1 for the timer, which has no place in the order
+    int tabRank;
     Role role;
     Look look;
     bool initiallyTicked = false;
@@ -76,10 +76,18 @@ struct WindowDesign {
     std::span<const std::string_view> fontFamilies;
     int fontPoints;
     int fontCharset; // GB2312
-    int timerIntervalMs;
+};
+
+// The timer of the real-time mode: nothing to draw, so no place, text or tab rank.
+struct TimerDesign {
+    std::string_view name;
+    int id; // the timer's identifier on Windows
+    std::string_view container;
+    int intervalMs;
 };
 
 const WindowDesign &window();
+const TimerDesign &timerDesign();
 
 // In the order of the design's table: by container, then row by row from the top.
 std::span<const Control> controls();
@@ -90,7 +98,7 @@ const Control &controlFor(calc::ResultLabel label);
 const Control &controlFor(calc::Option option);
 // The control that has the id, if any: an id comes from a window message.
 const Control *controlWithId(int id);
-// The one control of a kind that the design has once: the button, the timer.
+// The one control of a kind that the design has once: the button.
 const Control &onlyControlOf(Kind kind);
 
 // The designed controls that take the keyboard focus, in the order Tab visits them.

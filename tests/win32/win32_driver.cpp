@@ -23,7 +23,7 @@ namespace fuel::testing {
 
 namespace {
 
-UINT_PTR timerId() { return UINT_PTR(form::onlyControlOf(form::Kind::Timer).id); }
+UINT_PTR timerId() { return UINT_PTR(form::timerDesign().id); }
 
 std::wstring className(HWND window)
 {
@@ -211,7 +211,7 @@ public:
     {
         if (!KillTimer(handle(), timerId()))
             return false;
-        SetTimer(handle(), timerId(), UINT(form::window().timerIntervalMs), nullptr);
+        SetTimer(handle(), timerId(), UINT(form::timerDesign().intervalMs), nullptr);
         return true;
     }
     bool moveToDensity(int dpi) override
