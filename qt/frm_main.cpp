@@ -182,7 +182,7 @@ void FrmMain::setUpWindow()
 {
     static const bool framed = (QAccessible::installFactory(windowAsFrame), true);
     Q_UNUSED(framed)
-    const form::WindowDesign &design = form::window();
+    const form::WindowDesign &design = form::windowDesign();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(fromUtf8(design.title));
     setWindowIcon(programIcon());

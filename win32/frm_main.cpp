@@ -67,8 +67,8 @@ FrmMain::FrmMain(const runtime::Clock &clock, const SystemSettings &settings)
       m_settings(settings)
 {
     if (!registerClass(windowProc) ||
-        !CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0,
-                         0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
+        !CreateWindowExW(0, className, toUtf16(form::windowDesign().title).c_str(), windowStyle, 0,
+                         0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
         return;
     m_dpi = dpiOf(m_window);
     m_highContrast = m_settings.highContrast();

@@ -164,7 +164,7 @@ std::vector<const Control *> sortedByTabRank()
 
 } // namespace
 
-const WindowDesign &window() { return design; }
+const WindowDesign &windowDesign() { return design; }
 
 const TimerDesign &timerDesign() { return timer; }
 

@@ -86,7 +86,7 @@ struct TimerDesign {
     int intervalMs;
 };
 
-const WindowDesign &window();
+const WindowDesign &windowDesign();
 const TimerDesign &timerDesign();
 
 // In the order of the design's table: by container, then row by row from the top.

@@ -9,9 +9,9 @@
 
 #include "calc/messages.h"
 #include "win32/clipboard.h"
+#include "win32/com_and_common_controls.h"
 #include "win32/controls.h"
 #include "win32/frm_main.h"
-#include "win32/program_services.h"
 #include "win32/utf.h"
 
 #include <doctest.h>
@@ -312,6 +312,6 @@ std::unique_ptr<WindowDriver> openWindow(runtime::LocalDateTime moment)
 
 int main(int argc, char **argv)
 {
-    const fuel::win32::ProgramServices services;
+    const fuel::win32::ComAndCommonControls services;
     return doctest::Context(argc, argv).run();
 }
