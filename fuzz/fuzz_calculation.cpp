@@ -31,12 +31,9 @@ calc::Inputs inputsFrom(std::string_view bytes)
     inputs.threeDecimals = bytes.empty() || bytes.front() != '6';
     if (!bytes.empty())
         bytes.remove_prefix(1);
-    std::array<std::string *, calc::allFields.size()> texts{&inputs.mainRate,  &inputs.auxRate,
-                                                            &inputs.startDate, &inputs.startTime,
-                                                            &inputs.endDate,   &inputs.endTime};
-    for (std::string *text : texts) {
+    for (std::string &text : inputs.texts) {
         const auto end = bytes.find('\n');
-        *text = std::string(bytes.substr(0, end));
+        text = std::string(bytes.substr(0, end));
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
     return inputs;
@@ -45,17 +42,17 @@ calc::Inputs inputsFrom(std::string_view bytes)
 // The rates first, then the times, then the dates: the order in which the window names them.
 std::optional<Field> firstUnreadable(const calc::Inputs &inputs)
 {
-    if (!runtime::parseInt32(inputs.mainRate))
+    if (!runtime::parseInt32(inputs.text(Field::MainRate)))
         return Field::MainRate;
-    if (!runtime::parseInt32(inputs.auxRate))
+    if (!runtime::parseInt32(inputs.text(Field::AuxRate)))
         return Field::AuxRate;
-    if (!runtime::parseTime(inputs.startTime))
+    if (!runtime::parseTime(inputs.text(Field::StartTime)))
         return Field::StartTime;
-    if (!runtime::parseTime(inputs.endTime))
+    if (!runtime::parseTime(inputs.text(Field::EndTime)))
         return Field::EndTime;
-    if (!runtime::parseDate(inputs.startDate))
+    if (!runtime::parseDate(inputs.text(Field::StartDate)))
         return Field::StartDate;
-    if (!runtime::parseDate(inputs.endDate))
+    if (!runtime::parseDate(inputs.text(Field::EndDate)))
         return Field::EndDate;
     return std::nullopt;
 }
@@ -90,12 +87,12 @@ long long daysFrom(const runtime::Date &from, const runtime::Date &to)
 
 void checkCaptions(const calc::Inputs &inputs, const calc::Captions &captions)
 {
-    const auto mainRate = *runtime::parseInt32(inputs.mainRate);
-    const auto auxRate = *runtime::parseInt32(inputs.auxRate);
-    const auto startTime = *runtime::parseTime(inputs.startTime);
-    const auto endTime = *runtime::parseTime(inputs.endTime);
-    const long long days =
-        daysFrom(*runtime::parseDate(inputs.startDate), *runtime::parseDate(inputs.endDate));
+    const auto mainRate = *runtime::parseInt32(inputs.text(Field::MainRate));
+    const auto auxRate = *runtime::parseInt32(inputs.text(Field::AuxRate));
+    const auto startTime = *runtime::parseTime(inputs.text(Field::StartTime));
+    const auto endTime = *runtime::parseTime(inputs.text(Field::EndTime));
+    const long long days = daysFrom(*runtime::parseDate(inputs.text(Field::StartDate)),
+                                    *runtime::parseDate(inputs.text(Field::EndDate)));
 
     const auto minuteOf = [](const runtime::TimeOfDay &time) {
         return time.hour * 60 + time.minute;
@@ -140,8 +137,7 @@ void checkCaptions(const calc::Inputs &inputs, const calc::Captions &captions)
 void checkThroughTheView(const calc::Inputs &inputs, const calc::Outcome &outcome)
 {
     testing::FakeView view;
-    view.texts = {inputs.mainRate,  inputs.auxRate, inputs.startDate,
-                  inputs.startTime, inputs.endDate, inputs.endTime};
+    view.texts = inputs.texts;
     view.threeDecimals = inputs.threeDecimals;
     const auto before = view.captions;
     calc::onCalculateClicked(view);

@@ -15,7 +15,7 @@ namespace {
 QString findInstalledFamily()
 {
     const QStringList installed = QFontDatabase::families();
-    for (const std::string_view family : form::window().fontFamilies) {
+    for (const std::string_view family : form::windowDesign().fontFamilies) {
         const QString name =
             QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
         if (installed.contains(name, Qt::CaseInsensitive))
@@ -38,7 +38,7 @@ QFont windowFont()
     // With none of the designed families installed, the platform's default face stands in.
     if (const QString &family = installedFamily(); !family.isEmpty())
         font.setFamily(family);
-    font.setPointSize(form::window().fontPoints);
+    font.setPointSize(form::windowDesign().fontPoints);
     return font;
 }
 

@@ -45,12 +45,18 @@ form::Rgb toRgb(const QColor &colour)
             static_cast<std::uint8_t>(colour.blue())};
 }
 
+// Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
+constexpr int logicalDpi = 96;
+
 QRect pixelsOf(const form::Twips &place)
 {
-    // Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
-    constexpr int logicalDpi = 96;
     return {form::toPixels(place.left, logicalDpi), form::toPixels(place.top, logicalDpi),
             form::toPixels(place.width, logicalDpi), form::toPixels(place.height, logicalDpi)};
+}
+
+QPoint pixelsOf(form::TwipsPoint point)
+{
+    return {form::toPixels(point.x, logicalDpi), form::toPixels(point.y, logicalDpi)};
 }
 
 QLineEdit *textBox(const form::Control &control, QWidget *parent)
@@ -112,12 +118,14 @@ StackedCaptionButton *button(const form::Control &control, QWidget *parent)
     return button;
 }
 
-// Opens the menu over a widget that has the focus, for the keys that ask for a context menu.
+// Opens the menu at the designed point of a widget that has the focus, for the keys that ask for
+// a context menu.
 class MenuKeys final : public QObject {
 public:
-    MenuKeys(QMenu *menu, QWidget *owner)
+    MenuKeys(QMenu *menu, QWidget *owner, QPoint at)
         : QObject(owner),
-          m_menu(menu)
+          m_menu(menu),
+          m_at(at)
     {
     }
 
@@ -127,7 +135,7 @@ protected:
         if (event->type() != QEvent::KeyPress || !asksForMenu(*static_cast<QKeyEvent *>(event)))
             return false;
         auto *owner = static_cast<QWidget *>(watched);
-        m_menu->popup(owner->mapToGlobal(owner->rect().center()));
+        m_menu->popup(owner->mapToGlobal(m_at));
         return true;
     }
 
@@ -139,6 +147,7 @@ private:
     }
 
     QMenu *const m_menu;
+    const QPoint m_at;
 };
 
 // Qt announces a top-level QWidget as a plain client area; this one is the program's window,
@@ -159,20 +168,21 @@ FrmMain::FrmMain(const runtime::Clock &clock, QWidget *parent)
 {
     setUpWindow();
     createControls();
+    setUpTimer();
     applyColours();
     addCopyMenu();
     applyTabOrder();
     connectEvents();
     calc::onLoad(m_view, m_clock);
     centreOnScreen();
-    m_view.option(calc::Option::RealTime)->setFocus(Qt::OtherFocusReason);
+    m_controls.at(form::firstFocus().name)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::setUpWindow()
 {
     static const bool framed = (QAccessible::installFactory(windowAsFrame), true);
     Q_UNUSED(framed)
-    const form::WindowDesign &design = form::window();
+    const form::WindowDesign &design = form::windowDesign();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(fromUtf8(design.title));
     setWindowIcon(programIcon());
@@ -188,8 +198,6 @@ void FrmMain::createControls()
 {
     for (const form::Control &control : form::controls()) {
         QWidget *widget = createControl(control);
-        if (!widget)
-            continue;
         widget->setObjectName(fromUtf8(control.name));
         // Qt stacks a widget above those made before it. One that lies beneath another made
         // earlier goes just beneath it, so that a screen reader, which follows the stacking
@@ -203,6 +211,14 @@ void FrmMain::createControls()
         m_controls.emplace(control.name, widget);
         m_view.bind(control, widget);
     }
+}
+
+void FrmMain::setUpTimer()
+{
+    const form::TimerDesign &timer = form::timerDesign();
+    m_timer->setObjectName(fromUtf8(timer.name));
+    m_timer->setInterval(timer.intervalMs);
+    m_view.bindTimer(m_timer);
 }
 
 QWidget *FrmMain::createControl(const form::Control &control)
@@ -219,11 +235,6 @@ QWidget *FrmMain::createControl(const form::Control &control)
         return button(control, parent);
     case form::Kind::CheckBox:
         return checkBox(control, parent);
-    case form::Kind::Timer:
-        m_timer->setObjectName(fromUtf8(control.name));
-        m_timer->setInterval(form::window().timerIntervalMs);
-        m_view.bindTimer(m_timer);
-        return nullptr;
     }
     return nullptr;
 }
@@ -281,7 +292,8 @@ void FrmMain::addCopyMenu()
     for (const form::Control &control : form::controls()) {
         if (form::opensCopyMenuFromKeys(control)) {
             QWidget *owner = m_controls.at(control.name);
-            owner->installEventFilter(new MenuKeys(menu, owner));
+            owner->installEventFilter(
+                new MenuKeys(menu, owner, pixelsOf(form::copyMenuPointFromKeys(control))));
         }
     }
 }

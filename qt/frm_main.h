@@ -34,6 +34,7 @@ protected:
 private:
     void setUpWindow();
     void createControls();
+    void setUpTimer();
     QWidget *createControl(const form::Control &control);
     QWidget *container(const form::Control &control);
     void applyColours();

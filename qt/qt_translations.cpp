@@ -6,15 +6,14 @@
 
 namespace fuel::qt {
 
-bool installChineseQtTexts()
+void installChineseQtTexts()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_zh_CN"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(translator))
-        return true;
+        return;
     delete translator;
-    return false;
 }
 
 } // namespace fuel::qt

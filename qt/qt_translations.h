@@ -3,8 +3,8 @@
 namespace fuel::qt {
 
 // The window speaks Chinese whatever the machine's locale, so Qt's own texts (a field's context
-// menu, the buttons of a message box) should too. False where the translations are not on the
-// machine, and Qt's English texts remain.
-bool installChineseQtTexts();
+// menu, the buttons of a message box) should too. Where the translations are not on the machine,
+// Qt's English texts remain.
+void installChineseQtTexts();
 
 } // namespace fuel::qt

@@ -2,7 +2,10 @@
 # the scripts in tools/, and directly by the checks in tests/ that CTest runs. Defines functions
 # and names only; it installs nothing and starts nothing.
 
-# The title of the window on both platforms: how the checks find it on a display.
+# The title of the window on both platforms (core/form/design.cpp): how the checks find it on a
+# display. Written out rather than read from the source, because the desktop check run as root
+# copies this file alone to where the program's own user can read it, away from the tree; a title
+# changed in the design only shows as checks that find no window, never as a silent pass.
 FUEL_WINDOW_TITLE="Oradel - Lirra工作专版"
 
 # fuel_output_has [GREP-OPTION...] PATTERN -- COMMAND...: whether COMMAND succeeds and prints a

@@ -77,7 +77,7 @@ void ControlView::setTimerRunning(bool running)
 {
     m_timerRunning = running;
     if (running)
-        SetTimer(m_window, m_timerId, static_cast<UINT>(form::window().timerIntervalMs), nullptr);
+        SetTimer(m_window, m_timerId, static_cast<UINT>(form::timerDesign().intervalMs), nullptr);
     else
         KillTimer(m_window, m_timerId);
 }

@@ -48,8 +48,6 @@ WindowKind windowKind(const form::Control &control)
         return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | focusable, 0};
     case form::Kind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | focusable, 0};
-    case form::Kind::Timer:
-        break;
     }
     return {nullptr, 0, 0};
 }

@@ -10,7 +10,7 @@ namespace {
 // font mapper picks what the system has for the GB2312 character set.
 HFONT designedFont(UINT dpi, int weight)
 {
-    const form::WindowDesign &design = form::window();
+    const form::WindowDesign &design = form::windowDesign();
     const int pixels = -MulDiv(design.fontPoints, static_cast<int>(dpi), 72);
     const std::wstring family = toUtf16(design.fontFamilies.front());
     return CreateFontW(pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE,

@@ -51,13 +51,14 @@ form::Rgb toRgb(COLORREF colour)
 
 COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-bool opensCopyMenuFromKeys(HWND child)
+// The designed control of a child whose keys open the copy menu, if its keys do.
+const form::Control *copyMenuKeysControl(HWND child)
 {
     const form::Control *control = form::controlWithId(GetDlgCtrlID(child));
-    return control && form::opensCopyMenuFromKeys(*control);
+    return control && form::opensCopyMenuFromKeys(*control) ? control : nullptr;
 }
 
-UINT_PTR timerId() { return static_cast<UINT_PTR>(form::onlyControlOf(form::Kind::Timer).id); }
+UINT_PTR timerId() { return static_cast<UINT_PTR>(form::timerDesign().id); }
 
 } // namespace
 
@@ -66,8 +67,8 @@ FrmMain::FrmMain(const runtime::Clock &clock, const SystemSettings &settings)
       m_settings(settings)
 {
     if (!registerClass(windowProc) ||
-        !CreateWindowExW(0, className, toUtf16(form::window().title).c_str(), windowStyle, 0, 0, 0,
-                         0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
+        !CreateWindowExW(0, className, toUtf16(form::windowDesign().title).c_str(), windowStyle, 0,
+                         0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
         return;
     m_dpi = dpiOf(m_window);
     m_highContrast = m_settings.highContrast();
@@ -310,11 +311,14 @@ void FrmMain::offerCopy(HWND source, LPARAM position)
 {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (position == -1) {
-        if (!opensCopyMenuFromKeys(source))
+        const form::Control *control = copyMenuKeysControl(source);
+        if (!control)
             return;
         RECT place;
         GetWindowRect(source, &place);
-        at = {place.left, place.bottom};
+        const form::TwipsPoint point = form::copyMenuPointFromKeys(*control);
+        const int dpi = static_cast<int>(m_dpi);
+        at = {place.left + form::toPixels(point.x, dpi), place.top + form::toPixels(point.y, dpi)};
     } else {
         RECT status;
         GetWindowRect(controlWindow(m_window, form::copyMenuGroup()), &status);
@@ -345,12 +349,12 @@ void FrmMain::copyResults()
 }
 
 // The window itself takes no keys: the focus goes back to the control that had it, at first
-// the one that opens the tab order.
+// the one the design gives it when the window opens.
 void FrmMain::restoreFocus()
 {
     HWND target = m_view->focusedControl();
     if (!target)
-        target = controlWindow(m_window, *form::tabOrder().front());
+        target = controlWindow(m_window, form::firstFocus());
     if (!IsWindowEnabled(target))
         target = GetNextDlgTabItem(m_window, target, FALSE);
     SetFocus(target);

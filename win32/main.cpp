@@ -1,7 +1,7 @@
 #include "calc/messages.h"
+#include "win32/com_and_common_controls.h"
 #include "win32/frm_main.h"
 #include "win32/message_loop.h"
-#include "win32/program_services.h"
 #include "win32/utf.h"
 #include "win32/windows_clock.h"
 
@@ -9,7 +9,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    const fuel::win32::ProgramServices services;
+    const fuel::win32::ComAndCommonControls comAndCommonControls;
     const fuel::win32::WindowsClock clock;
     const fuel::win32::WindowsSettings settings;
     fuel::win32::FrmMain window(clock, settings);

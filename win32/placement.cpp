@@ -26,7 +26,7 @@ RECT placeInWindow(const form::Control &control, UINT dpi)
 
 SIZE clientSize(UINT dpi)
 {
-    const form::WindowDesign &design = form::window();
+    const form::WindowDesign &design = form::windowDesign();
     return {form::toPixels(design.clientWidth, static_cast<int>(dpi)),
             form::toPixels(design.clientHeight, static_cast<int>(dpi))};
 }

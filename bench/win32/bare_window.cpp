@@ -1,13 +1,13 @@
 // The yardstick for fuelcalc.exe's start-up and memory: a bare window of the same client size
-// with one label in Chinese, made as fuelcalc.exe makes its window: the same program services,
-// resources (manifest, icon, version), font, window style and message loop.
+// with one label in Chinese, made as fuelcalc.exe makes its window: the same COM and common
+// controls, resources (manifest, icon, version), font, window style and message loop.
 
 #include "bare_class.h"
 
+#include "win32/com_and_common_controls.h"
 #include "win32/dpi.h"
 #include "win32/fonts.h"
 #include "win32/message_loop.h"
-#include "win32/program_services.h"
 
 #include "form/design.h"
 
@@ -25,14 +25,14 @@ int scaled(int pixels, UINT dpi)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    const fuel::win32::ProgramServices services;
+    const fuel::win32::ComAndCommonControls comAndCommonControls;
     fuel::bench::registerBareClass(instance, className);
 
     const HWND window =
         CreateWindowExW(0, className, L"主副机油耗计算器", fuel::bench::bareWindowStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     const UINT dpi = fuel::win32::dpiOf(window);
-    const fuel::form::WindowDesign &design = fuel::form::window();
+    const fuel::form::WindowDesign &design = fuel::form::windowDesign();
     const SIZE size = fuel::win32::windowSizeFor(design.clientWidth / twipsPerPixel,
                                                  design.clientHeight / twipsPerPixel,
                                                  fuel::bench::bareWindowStyle, 0, dpi);

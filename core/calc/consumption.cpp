@@ -25,10 +25,10 @@ struct Rates {
 // Reads the inputs in the order the fields are checked, so the first unreadable one is named.
 std::variant<Rates, UnreadableInput> readRates(const Inputs &inputs)
 {
-    const auto main = rt::parseInt32(inputs.mainRate);
+    const auto main = rt::parseInt32(inputs.text(Field::MainRate));
     if (!main)
         return UnreadableInput{Field::MainRate};
-    const auto aux = rt::parseInt32(inputs.auxRate);
+    const auto aux = rt::parseInt32(inputs.text(Field::AuxRate));
     if (!aux)
         return UnreadableInput{Field::AuxRate};
     return Rates{*main, *aux};
@@ -36,16 +36,16 @@ std::variant<Rates, UnreadableInput> readRates(const Inputs &inputs)
 
 std::variant<Moments, UnreadableInput> readMoments(const Inputs &inputs)
 {
-    const auto startTime = rt::parseTime(inputs.startTime);
+    const auto startTime = rt::parseTime(inputs.text(Field::StartTime));
     if (!startTime)
         return UnreadableInput{Field::StartTime};
-    const auto endTime = rt::parseTime(inputs.endTime);
+    const auto endTime = rt::parseTime(inputs.text(Field::EndTime));
     if (!endTime)
         return UnreadableInput{Field::EndTime};
-    const auto startDate = rt::parseDate(inputs.startDate);
+    const auto startDate = rt::parseDate(inputs.text(Field::StartDate));
     if (!startDate)
         return UnreadableInput{Field::StartDate};
-    const auto endDate = rt::parseDate(inputs.endDate);
+    const auto endDate = rt::parseDate(inputs.text(Field::EndDate));
     if (!endDate)
         return UnreadableInput{Field::EndDate};
     return Moments{*startDate, *startTime, *endDate, *endTime};

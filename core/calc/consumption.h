@@ -2,6 +2,7 @@
 
 #include "window_view.h"
 
+#include <array>
 #include <string>
 #include <variant>
 
@@ -9,13 +10,11 @@ namespace fuel::calc {
 
 // The texts of the six fields and the decimals option, as they stand when the run starts.
 struct Inputs {
-    std::string mainRate;
-    std::string auxRate;
-    std::string startDate;
-    std::string startTime;
-    std::string endDate;
-    std::string endTime;
+    std::array<std::string, allFields.size()> texts; // indexed by Field, as the view is
     bool threeDecimals = true;
+
+    std::string &text(Field field) { return texts[indexOf(field)]; }
+    const std::string &text(Field field) const { return texts[indexOf(field)]; }
 };
 
 struct Captions {

@@ -6,7 +6,6 @@
 #include "runtime/text.h"
 
 #include <optional>
-#include <utility>
 
 namespace fuel::calc {
 
@@ -21,13 +20,19 @@ void showCaptions(WindowView &view, const Captions &captions)
     view.setCaption(ResultLabel::Total, captions.total);
 }
 
-// Writes all five captions, or none and names the unreadable field.
-std::optional<Field> calculateInto(WindowView &view, std::string endDate, std::string endTime)
+Inputs inputsShownIn(const WindowView &view)
 {
-    const Outcome outcome =
-        calculate({view.text(Field::MainRate), view.text(Field::AuxRate),
-                   view.text(Field::StartDate), view.text(Field::StartTime), std::move(endDate),
-                   std::move(endTime), view.isTicked(Option::ThreeDecimals)});
+    Inputs inputs;
+    for (const Field field : allFields)
+        inputs.text(field) = view.text(field);
+    inputs.threeDecimals = view.isTicked(Option::ThreeDecimals);
+    return inputs;
+}
+
+// Writes all five captions, or none and names the unreadable field.
+std::optional<Field> calculateInto(WindowView &view, const Inputs &inputs)
+{
+    const Outcome outcome = calculate(inputs);
     if (const auto *bad = std::get_if<UnreadableInput>(&outcome))
         return bad->field;
     showCaptions(view, std::get<Captions>(outcome));
@@ -76,7 +81,7 @@ void onLoad(WindowView &view, const runtime::Clock &clock)
 
 void onCalculateClicked(WindowView &view)
 {
-    if (const auto bad = calculateInto(view, view.text(Field::EndDate), view.text(Field::EndTime)))
+    if (const auto bad = calculateInto(view, inputsShownIn(view)))
         reportUnreadable(view, *bad);
 }
 
@@ -98,8 +103,10 @@ void onTimerTick(WindowView &view, const runtime::Clock &clock)
 {
     // One reading serves both texts, so a tick at midnight cannot mix two days.
     const runtime::LocalDateTime now = clock.now();
-    const auto bad =
-        calculateInto(view, runtime::formatDate(now.date), runtime::formatTime(now.time));
+    Inputs inputs = inputsShownIn(view);
+    inputs.text(Field::EndDate) = runtime::formatDate(now.date);
+    inputs.text(Field::EndTime) = runtime::formatTime(now.time);
+    const auto bad = calculateInto(view, inputs);
     if (!bad)
         return;
     // A rate being retyped is empty for a moment; the next tick will read the finished number.

@@ -52,7 +52,7 @@ constexpr Look credit()
 }
 
 // clang-format off
-constexpr std::array<Control, 21> table{{
+constexpr std::array<Control, 20> table{{
     {"Frame(0)", 100, Kind::Frame, onWindow, {120, 120, 5295, 2055}, " 设置 ", 0, {}, plain},
     {"Label(2)", 101, Kind::Label, settings, {240, 400, 900, 180}, "开始时间：", 6, {}, fitted()},
     {"TxtStartDate1", 102, Kind::TextBox, settings, {1200, 360, 1575, 270}, "2007-04-26", 11,
@@ -77,7 +77,6 @@ constexpr std::array<Control, 21> table{{
      12, Option::ThreeDecimals, plain, true},
     {"Check1", 112, Kind::CheckBox, settings, {3795, 1755, 1455, 255}, "实时计算油量", 1,
      Option::RealTime, plain, false},
-    {"Timer1", 113, Kind::Timer, settings, {0, 0, 0, 0}, "", -1, {}, plain},
     {"Frame(1)", 114, Kind::Frame, onWindow, {120, 2280, 5295, 1695}, " 当前耗油状态 ", 2, {},
      plain},
     {"Label1", 115, Kind::Label, status, {240, 480, 1770, 180}, "主机用油量：0 公斤", 3,
@@ -98,7 +97,9 @@ constexpr std::array<Control, 21> table{{
 constexpr std::array<std::string_view, 4> fontFamilies{"SimSun", "NSimSun", "宋体",
                                                        "AR PL UMing CN"};
 
-constexpr WindowDesign design{"Oradel - Lirra工作专版", 5535, 4350, fontFamilies, 9, 134, 900};
+constexpr WindowDesign design{"Oradel - Lirra工作专版", 5535, 4350, fontFamilies, 9, 134};
+
+constexpr TimerDesign timer{"Timer1", 113, settings, 900};
 
 bool takesFocus(const Control &control)
 {
@@ -106,8 +107,8 @@ bool takesFocus(const Control &control)
            control.kind == Kind::CheckBox;
 }
 
-// Every role, the button, the timer and every name a front-end asks for are in the table above,
-// so a control that is not found is a fault of the program.
+// Every role, the button and every name a front-end asks for are in the table above, so a
+// control that is not found is a fault of the program.
 template <class Predicate> const Control &controlWhere(Predicate matches)
 {
     const auto found = std::find_if(table.begin(), table.end(), matches);
@@ -142,10 +143,8 @@ bool overlaps(const Twips &a, const Twips &b)
 std::vector<const Control *> sortedByLayer()
 {
     std::vector<const Control *> order;
-    for (const Control &control : table) {
-        if (control.kind != Kind::Timer)
-            order.push_back(&control);
-    }
+    for (const Control &control : table)
+        order.push_back(&control);
     std::stable_sort(order.begin(), order.end(),
                      [](const Control *a, const Control *b) { return liesAbove(*a, *b); });
     return order;
@@ -165,7 +164,9 @@ std::vector<const Control *> sortedByTabRank()
 
 } // namespace
 
-const WindowDesign &window() { return design; }
+const WindowDesign &windowDesign() { return design; }
+
+const TimerDesign &timerDesign() { return timer; }
 
 std::span<const Control> controls() { return table; }
 
@@ -196,6 +197,8 @@ std::span<const Control *const> tabOrder()
     return order;
 }
 
+const Control &firstFocus() { return *tabOrder().front(); }
+
 bool liesAbove(const Control &upper, const Control &lower)
 {
     return layerOf(upper) < layerOf(lower);
@@ -210,8 +213,8 @@ std::span<const Control *const> stackingOrder()
 const Control *firstControlAbove(const Control &control)
 {
     for (const Control &other : table) {
-        if (other.kind != Kind::Timer && other.container == control.container &&
-            overlaps(other.place, control.place) && liesAbove(other, control))
+        if (other.container == control.container && overlaps(other.place, control.place) &&
+            liesAbove(other, control))
             return &other;
     }
     return nullptr;
@@ -226,6 +229,8 @@ bool opensCopyMenuFromKeys(const Control &control)
 {
     return control.kind == Kind::Button || control.kind == Kind::CheckBox;
 }
+
+TwipsPoint copyMenuPointFromKeys(const Control &control) { return {0, control.place.height}; }
 
 std::optional<input::FilteredField> filterFor(calc::Field field)
 {

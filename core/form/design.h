@@ -16,13 +16,20 @@
 
 namespace fuel::form {
 
-enum class Kind { Frame, Label, TextBox, Button, CheckBox, Timer };
+enum class Kind { Frame, Label, TextBox, Button, CheckBox };
 
 struct Twips {
     int left;
     int top;
     int width;
     int height;
+};
+
+// A point in a control's own coordinates, in twips from its top-left corner.
+struct TwipsPoint {
+    int x;
+    int y;
+    bool operator==(const TwipsPoint &) const = default;
 };
 
 struct Rgb {
@@ -42,19 +49,19 @@ struct Look {
     bool fitsCaption = false;
 };
 
-// Only the button computes and only the timer ticks, so their kinds say what they are for.
+// Only the button computes, so its kind says what it is for.
 using Role = std::variant<std::monostate, calc::Field, calc::ResultLabel, calc::Option>;
 
 struct Control {
     std::string_view name; // the designed name: object name and accessibility id
-    // The child-window identifier on Windows, also the timer's: above IDOK (1) and IDCANCEL (2),
-    // which the dialog manager sends for Enter and Escape.
+    // The child-window identifier on Windows: above IDOK (1) and IDCANCEL (2), which the dialog
+    // manager sends for Enter and Escape.
     int id;
     Kind kind;
     std::string_view container; // the frame's name; empty for the window itself
     Twips place;
     std::string_view text; // caption or default text, UTF-8
-    int tabRank;           // -1 for the timer, which has no place in the order
+    int tabRank;
     Role role;
     Look look;
     bool initiallyTicked = false;
@@ -69,10 +76,18 @@ struct WindowDesign {
     std::span<const std::string_view> fontFamilies;
     int fontPoints;
     int fontCharset; // GB2312
-    int timerIntervalMs;
 };
 
-const WindowDesign &window();
+// The timer of the real-time mode: nothing to draw, so no place, text or tab rank.
+struct TimerDesign {
+    std::string_view name;
+    int id; // the timer's identifier on Windows
+    std::string_view container;
+    int intervalMs;
+};
+
+const WindowDesign &windowDesign();
+const TimerDesign &timerDesign();
 
 // In the order of the design's table: by container, then row by row from the top.
 std::span<const Control> controls();
@@ -83,11 +98,15 @@ const Control &controlFor(calc::ResultLabel label);
 const Control &controlFor(calc::Option option);
 // The control that has the id, if any: an id comes from a window message.
 const Control *controlWithId(int id);
-// The one control of a kind that the design has once: the button, the timer.
+// The one control of a kind that the design has once: the button.
 const Control &onlyControlOf(Kind kind);
 
 // The designed controls that take the keyboard focus, in the order Tab visits them.
 std::span<const Control *const> tabOrder();
+
+// The control that has the keyboard focus when the window opens: the one that opens the tab
+// order, so that Tab goes on from it as the officer expects.
+const Control &firstFocus();
 
 // Where two controls overlap, which one is drawn above: a control that takes the focus lies above
 // a label (the rate boxes sit on the rates caption's spaces), and a label above a frame; of two
@@ -106,6 +125,9 @@ const Control *firstControlAbove(const Control &control);
 // own, while the text fields keep their editing menu.
 const Control &copyMenuGroup();
 bool opensCopyMenuFromKeys(const Control &control);
+// Where the keys open it on such a control: just below its left corner, so that the menu leaves
+// the control that has the focus in sight.
+TwipsPoint copyMenuPointFromKeys(const Control &control);
 
 // The filter of a typed character for the field, or none for the unfiltered end fields.
 std::optional<input::FilteredField> filterFor(calc::Field field);

@@ -26,11 +26,11 @@ std::int16_t separatorOf(FilteredField field)
 
 std::int16_t filterKey(std::int16_t code, FilteredField field)
 {
-    // The full stop fails the numeric test like every other non-digit, so a fraction never
-    // starts.
+    // Of the digits, only the ten ASCII ones pass, as the window always let them; the full stop
+    // fails like every other non-digit, so a fraction never starts.
     const auto character = static_cast<char32_t>(static_cast<std::uint16_t>(code));
     const bool accepted =
-        runtime::isNumericCharacter(character) || code == backspace || code == separatorOf(field);
+        runtime::isAsciiDigit(character) || code == backspace || code == separatorOf(field);
     return accepted ? code : cancelled;
 }
 

@@ -8,10 +8,6 @@ namespace fuel::runtime {
 
 constexpr bool isAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-// The numeric test of a single typed character: only the ten ASCII digits pass, because the
-// conversions that later read the field accept no other digits either.
-constexpr bool isNumericCharacter(char32_t c) { return isAsciiDigit(c); }
-
 std::string_view trimSpaces(std::string_view text);
 
 // The text with the full-width forms that a Chinese input method types, or a Chinese document

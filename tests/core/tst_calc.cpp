@@ -18,14 +18,9 @@ namespace cases = fuel::testing::cases;
 
 namespace {
 
-// The inputs in the order of the fields' enumeration, as the tables list them.
-constexpr std::array<std::string Inputs::*, allFields.size()> members{
-    &Inputs::mainRate,  &Inputs::auxRate, &Inputs::startDate,
-    &Inputs::startTime, &Inputs::endDate, &Inputs::endTime};
-
 void put(Inputs &inputs, std::string_view field, std::string_view text)
 {
-    inputs.*members[indexOf(fieldNamed(field))] = text;
+    inputs.text(fieldNamed(field)) = text;
 }
 
 Inputs inputsOf(const cases::Calculation &c)

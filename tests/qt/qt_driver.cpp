@@ -231,12 +231,7 @@ private:
     }
     QTimer *timer() const
     {
-        for (const form::Control &designed : form::controls()) {
-            if (designed.kind == form::Kind::Timer)
-                return m_window->findChild<QTimer *>(fromUtf8(designed.name));
-        }
-        FAIL("the design has no timer");
-        return nullptr;
+        return m_window->findChild<QTimer *>(fromUtf8(form::timerDesign().name));
     }
 
     BoxReader m_boxes;

@@ -9,9 +9,9 @@
 
 #include "calc/messages.h"
 #include "win32/clipboard.h"
+#include "win32/com_and_common_controls.h"
 #include "win32/controls.h"
 #include "win32/frm_main.h"
-#include "win32/program_services.h"
 #include "win32/utf.h"
 
 #include <doctest.h>
@@ -23,7 +23,7 @@ namespace fuel::testing {
 
 namespace {
 
-UINT_PTR timerId() { return UINT_PTR(form::onlyControlOf(form::Kind::Timer).id); }
+UINT_PTR timerId() { return UINT_PTR(form::timerDesign().id); }
 
 std::wstring className(HWND window)
 {
@@ -211,7 +211,7 @@ public:
     {
         if (!KillTimer(handle(), timerId()))
             return false;
-        SetTimer(handle(), timerId(), UINT(form::window().timerIntervalMs), nullptr);
+        SetTimer(handle(), timerId(), UINT(form::timerDesign().intervalMs), nullptr);
         return true;
     }
     bool moveToDensity(int dpi) override
@@ -312,6 +312,6 @@ std::unique_ptr<WindowDriver> openWindow(runtime::LocalDateTime moment)
 
 int main(int argc, char **argv)
 {
-    const fuel::win32::ProgramServices services;
+    const fuel::win32::ComAndCommonControls services;
     return doctest::Context(argc, argv).run();
 }

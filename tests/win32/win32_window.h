@@ -17,12 +17,12 @@ namespace fuel::testing {
 
 // The user's settings as a test sets them, given to every window the tests open: Wine keeps no
 // high-contrast setting of its own.
-class SetSettings final : public win32::SystemSettings {
+class TestSettings final : public win32::SystemSettings {
 public:
     bool highContrastOn = false;
     bool highContrast() const override { return highContrastOn; }
 };
-inline SetSettings userSettings;
+inline TestSettings userSettings;
 
 inline HWND controlOf(HWND window, std::string_view name)
 {

@@ -1,4 +1,4 @@
-#include "program_services.h"
+#include "com_and_common_controls.h"
 
 #include <windows.h>
 
@@ -7,13 +7,13 @@
 
 namespace fuel::win32 {
 
-ProgramServices::ProgramServices()
+ComAndCommonControls::ComAndCommonControls()
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
-ProgramServices::~ProgramServices() { CoUninitialize(); }
+ComAndCommonControls::~ComAndCommonControls() { CoUninitialize(); }
 
 } // namespace fuel::win32

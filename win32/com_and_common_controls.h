@@ -4,12 +4,12 @@ namespace fuel::win32 {
 
 // What the window needs from the system before it is made, for as long as it lives: COM for the
 // accessibility annotations, and the common controls.
-class ProgramServices {
+class ComAndCommonControls {
 public:
-    ProgramServices();
-    ~ProgramServices();
-    ProgramServices(const ProgramServices &) = delete;
-    ProgramServices &operator=(const ProgramServices &) = delete;
+    ComAndCommonControls();
+    ~ComAndCommonControls();
+    ComAndCommonControls(const ComAndCommonControls &) = delete;
+    ComAndCommonControls &operator=(const ComAndCommonControls &) = delete;
 };
 
 } // namespace fuel::win32
