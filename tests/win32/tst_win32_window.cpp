@@ -5,8 +5,6 @@
 #include "win32_window.h"
 #include "window_driver.h"
 
-#include "cases.h"
-
 #include "calc/events.h"
 #include "calc/messages.h"
 #include "win32/clipboard.h"
@@ -21,9 +19,16 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
-namespace cases = fuel::testing::cases;
 namespace win32 = fuel::win32;
+using fuel::calc::Field;
+using fuel::calc::Option;
+using fuel::calc::ResultLabel;
+using fuel::testing::creditLine;
+using fuel::testing::Part;
+using fuel::testing::ratesCaption;
+using fuel::testing::Target;
 
 namespace {
 
@@ -34,7 +39,7 @@ struct Window {
     HWND handle = GetActiveWindow();
 
     fuel::testing::WindowDriver *operator->() const { return driver.get(); }
-    HWND control(std::string_view name) const { return fuel::testing::controlOf(handle, name); }
+    HWND control(Target target) const { return fuel::testing::controlOf(handle, target); }
 };
 
 // Through the field's own replacement, as a paste does, in UTF-16 that UTF-8 could not carry.
@@ -95,25 +100,26 @@ TEST_CASE("a move to a monitor of 144 dpi scales the drawing, fonts included")
     CHECK(outer.left == 10L);
     CHECK(outer.top == 20L);
     // The rate box over its run of spaces; every other control's place is the behaviour suite's.
-    CHECK(describe(window->place("Text1")) == "132,137 50x27");
-    CHECK(fontOf(window.control("Label1")).lfHeight == -18L);
-    CHECK(fontOf(window.control("Text1")).lfHeight == -18L);
-    CHECK(window->place("Label(1)").width == 423);
-    CHECK(window->place("Label(1)").height == lineHeight(window.control("Label(1)")));
+    CHECK(describe(window->place(Field::MainRate)) == "132,137 50x27");
+    CHECK(fontOf(window.control(ResultLabel::MainAmount)).lfHeight == -18L);
+    CHECK(fontOf(window.control(Field::MainRate)).lfHeight == -18L);
+    CHECK(window->place(ratesCaption).width == 423);
+    CHECK(window->place(ratesCaption).height == lineHeight(window.control(ratesCaption)));
 }
 
 TEST_CASE("SimSun in GB2312, the boxed credit")
 {
     const Window window;
-    for (const std::string_view name : {"Label1", "Label(2)", "Text1", "Check1"}) {
-        INFO(name);
-        const LOGFONTW font = fontOf(window.control(name));
+    for (const Target control : {Target(ResultLabel::MainAmount), fuel::testing::startCaption,
+                                 Target(Field::MainRate), Target(Option::RealTime)}) {
+        INFO(control);
+        const LOGFONTW font = fontOf(window.control(control));
         CHECK(std::wstring_view(font.lfFaceName) == L"SimSun");
         CHECK(static_cast<int>(font.lfCharSet) == GB2312_CHARSET);
     }
-    INFO("Label(0)");
-    CHECK(window->colours("Label(0)").text == fuel::form::Rgb{0, 0, 0});
-    const LONG_PTR style = styleOf(window.control("Label(0)"));
+    INFO(creditLine);
+    CHECK(window->colours(creditLine).text == fuel::form::Rgb{0, 0, 0});
+    const LONG_PTR style = styleOf(window.control(creditLine));
     CHECK((style & SS_TYPEMASK) == SS_CENTER);
     CHECK((style & WS_BORDER) != 0);
 }
@@ -170,26 +176,26 @@ TEST_CASE("an enabled field looks enabled; only the start fields in real time lo
     const Window window;
     struct Case {
         std::string_view row;
-        std::string_view field;
+        Field field;
         bool realTime;
         bool looksEnabled;
     };
     constexpr Case cases[] = {
-        {"main rate", "Text1", false, true},
-        {"start date", "TxtStartDate1", false, true},
-        {"start time", "TxtStartTime1", false, true},
-        {"end time", "TxtStartTime2", false, true},
-        {"start date in real time", "TxtStartDate1", true, false},
-        {"start time in real time", "TxtStartTime1", true, false},
-        {"auxiliary rate in real time", "Text2", true, true},
-        {"end date in real time", "TxtStartDate2", true, true},
+        {"main rate", Field::MainRate, false, true},
+        {"start date", Field::StartDate, false, true},
+        {"start time", Field::StartTime, false, true},
+        {"end time", Field::EndTime, false, true},
+        {"start date in real time", Field::StartDate, true, false},
+        {"start time in real time", Field::StartTime, true, false},
+        {"auxiliary rate in real time", Field::AuxRate, true, true},
+        {"end date in real time", Field::EndDate, true, true},
     };
     // Text no darker than this is the grey of a disabled field's, not a stroke of window text.
     constexpr int darkestOfGreyText = 0x40;
     for (const Case &c : cases) {
         INFO(c.row);
-        if (window->isTicked("Check1") != c.realTime)
-            window->click("Check1");
+        if (window->isTicked(Option::RealTime) != c.realTime)
+            window->click(Option::RealTime);
         const ShownField shown = shownField(window.control(c.field));
         CHECK((shown.background == GetSysColor(COLOR_WINDOW)) == c.looksEnabled);
         CHECK((shown.darkest <= darkestOfGreyText) == c.looksEnabled);
@@ -199,8 +205,8 @@ TEST_CASE("an enabled field looks enabled; only the start fields in real time lo
 TEST_CASE("计算 is one word on two lines")
 {
     const Window window;
-    CHECK(window->text("Command1") == "计算");
-    const LONG_PTR style = styleOf(window.control("Command1"));
+    CHECK(window->text(Part::Button) == "计算");
+    const LONG_PTR style = styleOf(window.control(Part::Button));
     CHECK((style & BS_MULTILINE) != 0);
     CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON);
 }
@@ -209,19 +215,19 @@ TEST_CASE("计算 is one word on two lines")
 TEST_CASE("the rate boxes lie above their caption, no frame above what it surrounds")
 {
     const Window window;
-    const auto below = [&](std::string_view upper, std::string_view lower) {
+    const auto below = [&](Target upper, Target lower) {
         for (HWND next = window.control(upper); next; next = GetWindow(next, GW_HWNDNEXT)) {
             if (next == window.control(lower))
                 return true;
         }
         return false;
     };
-    CHECK(below("Text1", "Label(1)"));
-    CHECK(below("Text2", "Label(1)"));
+    CHECK(below(Field::MainRate, ratesCaption));
+    CHECK(below(Field::AuxRate, ratesCaption));
     for (const fuel::form::Control &control : fuel::form::controls()) {
         INFO(control.name);
         if (!control.container.empty() && control.kind != fuel::form::Kind::Timer)
-            CHECK(below(control.name, control.container));
+            CHECK(below(Target::of(control), Target::named(control.container)));
     }
 }
 
@@ -230,9 +236,9 @@ TEST_CASE("the rate boxes lie above their caption, no frame above what it surrou
 TEST_CASE("the shortcuts' codes typed without Ctrl are refused")
 {
     const Window window;
-    window->type("Text1", "\x01\x16\x18"
-                          "7");
-    CHECK(window->text("Text1") == "7");
+    window->type(Field::MainRate, "\x01\x16\x18"
+                                  "7");
+    CHECK(window->text(Field::MainRate) == "7");
 }
 
 std::wstring accessible(HWND field,
@@ -259,13 +265,13 @@ std::wstring accessible(HWND field,
 TEST_CASE("screen readers hear each field's name and form" * doctest::test_suite("annotations"))
 {
     const Window window;
-    for (const std::string_view name : cases::fieldNames) {
-        INFO(name);
-        const HWND edit = window.control(name);
+    for (const Field field : fuel::calc::allFields) {
+        INFO(Target(field));
+        const HWND edit = window.control(field);
         CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accName))) ==
-              (fuel::calc::fieldName(cases::fieldNamed(name))));
+              (fuel::calc::fieldName(field)));
         CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accDescription))) ==
-              (fuel::calc::fieldForm(cases::fieldNamed(name))));
+              (fuel::calc::fieldForm(field)));
     }
 }
 
@@ -357,8 +363,8 @@ private:
 TEST_CASE("the copied results end their lines in CR LF and read as GBK in ANSI text")
 {
     const Window window;
-    window->click("Command1");
-    window->copyThroughMenu("Command1", fuel::testing::MenuWay::MenuKey);
+    window->click(Part::Button);
+    window->copyThroughMenu(Part::Button, fuel::testing::MenuWay::MenuKey);
     const std::wstring text = fuel::testing::clipboardData<wchar_t>(CF_UNICODETEXT);
     CHECK(std::ranges::count(text, L'\n') == 4);
     CHECK(std::ranges::count(text, L'\r') == 4);
@@ -375,17 +381,17 @@ TEST_CASE("unpaired surrogates pasted into a field")
                                   L"\xDC00", L"\xDE00\xD83D"};
     const Window window;
     for (const std::wstring &text : texts) {
-        for (const std::string_view field : cases::fieldNames) {
-            INFO(field);
+        for (const Field field : fuel::calc::allFields) {
+            INFO(Target(field));
             window->forgetBoxes();
             const std::wstring before = win32::windowText(window.control(field));
             pasteWide(window.control(field), text);
             CHECK(win32::windowText(window.control(field)) == text);
             fuel::testing::FakeView core;
-            for (const std::string_view name : cases::fieldNames)
-                core.text(cases::fieldNamed(name)) = window->text(name);
+            for (const Field each : fuel::calc::allFields)
+                core.text(each) = window->text(each);
             fuel::calc::onCalculateClicked(core);
-            window->click("Command1");
+            window->click(Part::Button);
             CHECK(window->boxes().size() == core.messages.size());
             pasteWide(window.control(field), before);
         }
@@ -417,23 +423,24 @@ TEST_CASE("the window's icons at every density")
 TEST_CASE("a high-contrast theme's colours replace the designed ones, which come back after")
 {
     const Window window;
-    const std::string_view designed[] = {"Label1", "Label2", "Label3",
-                                         "Label4", "Label5", "Label(0)"};
-    std::map<std::string_view, fuel::form::Colours> before;
-    for (const std::string_view name : designed)
-        before.emplace(name, window->colours(name));
+    std::vector<Target> designed(fuel::calc::allResultLabels.begin(),
+                                 fuel::calc::allResultLabels.end());
+    designed.push_back(creditLine);
+    std::vector<fuel::form::Colours> before;
+    for (const Target label : designed)
+        before.push_back(window->colours(label));
     {
         const HighContrastTheme theme;
-        for (const std::string_view name : designed) {
-            INFO(name);
-            const bool boxed = name == "Label(0)";
-            CHECK(window->colours(name) == (boxed ? fuel::form::Colours{{0, 255, 4}, {0, 0, 3}}
-                                                  : fuel::form::Colours{{255, 255, 2}, {0, 0, 1}}));
+        for (const Target label : designed) {
+            INFO(label);
+            CHECK(window->colours(label) == (label == creditLine
+                                                 ? fuel::form::Colours{{0, 255, 4}, {0, 0, 3}}
+                                                 : fuel::form::Colours{{255, 255, 2}, {0, 0, 1}}));
         }
     }
-    for (const std::string_view name : designed) {
-        INFO(name, " after the theme");
-        CHECK(window->colours(name) == before.at(name));
+    for (std::size_t i = 0; i < designed.size(); ++i) {
+        INFO(designed[i], " after the theme");
+        CHECK(window->colours(designed[i]) == before[i]);
     }
 }
 
@@ -442,7 +449,7 @@ TEST_CASE("a high-contrast theme's colours replace the designed ones, which come
 TEST_CASE("复制 while another program holds the clipboard")
 {
     const Window window;
-    window->click("Command1");
+    window->click(Part::Button);
     struct Case {
         std::string_view row;
         DWORD heldMs;
@@ -458,7 +465,7 @@ TEST_CASE("复制 while another program holds the clipboard")
         window->setClipboardText("before");
         {
             const HeldClipboard held(c.heldMs);
-            window->copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
+            window->copyThroughMenu(Option::RealTime, fuel::testing::MenuWay::MenuKey);
         }
         CHECK((window->clipboardText() == "before") == !c.copied);
         if (c.copied) {

@@ -5,10 +5,14 @@
 // another density, dispatch the queue as the program's own loop does, hold a key down, and read
 // the clipboard as another program does.
 
+#include "target.h"
+
 #include "form/design.h"
 #include "win32/controls.h"
 #include "win32/message_loop.h"
 #include "win32/system_settings.h"
+
+#include <doctest.h>
 
 #include <string>
 #include <string_view>
@@ -24,9 +28,13 @@ public:
 };
 inline SetSettings userSettings;
 
-inline HWND controlOf(HWND window, std::string_view name)
+inline HWND controlOf(HWND window, Target target)
 {
-    return name == "FrmMain" ? window : win32::controlWindow(window, form::controlNamed(name));
+    if (target.isWindow())
+        return window;
+    const form::Control *designed = target.designed();
+    REQUIRE_MESSAGE(designed, "no such control");
+    return win32::controlWindow(window, *designed);
 }
 
 // The size of a text as the control draws it, in its own font.
