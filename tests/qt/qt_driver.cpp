@@ -2,6 +2,7 @@
 // events are real key presses and clicks sent through Qt Test, the message boxes real boxes.
 
 #define DOCTEST_CONFIG_IMPLEMENT
+#include "qt_window.h"
 #include "window_driver.h"
 
 #include "form/design.h"
@@ -27,11 +28,6 @@
 namespace fuel::testing {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 form::Rgb rgb(const QColor &colour)
 {
@@ -225,21 +221,9 @@ private:
     {
         if (target.isWindow())
             return qobject_cast<Widget *>(m_window.get());
-        const form::Control *designed = target.designed();
-        REQUIRE_MESSAGE(designed, "no such control");
-        auto *widget = m_window->findChild<Widget *>(fromUtf8(designed->name));
-        REQUIRE_MESSAGE(widget, "no control named ", designed->name);
-        return widget;
+        return childOf<Widget>(*m_window, target);
     }
-    QTimer *timer() const
-    {
-        for (const form::Control &designed : form::controls()) {
-            if (designed.kind == form::Kind::Timer)
-                return m_window->findChild<QTimer *>(fromUtf8(designed.name));
-        }
-        FAIL("the design has no timer");
-        return nullptr;
-    }
+    QTimer *timer() const { return childOf<QTimer>(*m_window, Part::Timer); }
 
     BoxReader m_boxes;
     std::unique_ptr<qt::FrmMain> m_window;

@@ -1,6 +1,7 @@
 // What only the Qt window has: its window-system hints and icon, the dark palette, the drawing
 // at any scale factor, what a screen reader hears, the input method and Qt's own texts.
 
+#include "qt_window.h"
 #include "window_driver.h"
 
 #include "form/contrast.h"
@@ -40,11 +41,7 @@ struct Window {
 
     template <class Widget = QWidget> Widget *child(Target target) const
     {
-        const std::string_view name = target.designed()->name;
-        auto *widget =
-            window.findChild<Widget *>(QString::fromUtf8(name.data(), qsizetype(name.size())));
-        REQUIRE_MESSAGE(widget, "no control named ", name);
-        return widget;
+        return fuel::testing::childOf<Widget>(window, target);
     }
 };
 
