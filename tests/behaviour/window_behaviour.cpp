@@ -220,6 +220,54 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
     }
 }
 
+// The officer knows each control by what stands on it or beside it: a field by the caption of
+// its row and its side of the row, a box and the button by their words, a result by its row and
+// column. So a test that names a part reaches the control the window shows for it.
+TEST_CASE("each part is the control that the officer takes for it" * scaleIndependent)
+{
+    using fuel::testing::Rect;
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    struct Row {
+        Target caption;
+        std::string_view words; // how the caption begins
+        Field left;
+        Field right;
+    };
+    const Row rows[] = {
+        {fuel::testing::startCaption, "开始时间：", Field::StartDate, Field::StartTime},
+        {fuel::testing::endCaption, "结束时间：", Field::EndDate, Field::EndTime},
+        {ratesCaption, "主机耗油：", Field::MainRate, Field::AuxRate},
+    };
+    for (const Row &row : rows) {
+        INFO(row.words);
+        CHECK(window->text(row.caption).starts_with(row.words));
+        const Rect caption = window->place(row.caption);
+        const Rect left = window->place(row.left);
+        const Rect right = window->place(row.right);
+        for (const Rect &field : {left, right}) {
+            CHECK(field.top <= caption.top);
+            CHECK(caption.top + caption.height <= field.top + field.height);
+        }
+        CHECK(caption.left < left.left);
+        CHECK(left.left + left.width <= right.left);
+    }
+    CHECK(window->text(Option::RealTime) == "实时计算油量");
+    CHECK(window->text(Option::ThreeDecimals) == "保留三位小数并四舍五入");
+    CHECK(window->text(Part::Button) == "计算");
+    // The amounts one under another on the left; the days beside the auxiliary amount, the time
+    // beside the total.
+    const auto top = [&](ResultLabel label) { return window->place(label).top; };
+    const auto left = [&](ResultLabel label) { return window->place(label).left; };
+    CHECK(top(ResultLabel::MainAmount) < top(ResultLabel::AuxAmount));
+    CHECK(top(ResultLabel::AuxAmount) < top(ResultLabel::Total));
+    CHECK(left(ResultLabel::MainAmount) == left(ResultLabel::AuxAmount));
+    CHECK(left(ResultLabel::AuxAmount) == left(ResultLabel::Total));
+    CHECK(top(ResultLabel::ElapsedDays) == top(ResultLabel::AuxAmount));
+    CHECK(top(ResultLabel::ElapsedTime) == top(ResultLabel::Total));
+    CHECK(left(ResultLabel::ElapsedDays) > left(ResultLabel::AuxAmount));
+    CHECK(left(ResultLabel::ElapsedTime) > left(ResultLabel::Total));
+}
+
 // Each control where the design puts it, from its container's corner; a label in a frame as wide
 // as its caption. At 96 dpi, and at each density of a monitor the window can be moved to.
 TEST_CASE("every control stands at its designed place at every density")

@@ -163,7 +163,6 @@ TEST_CASE("an enabled field looks enabled; only the start fields in real time lo
 TEST_CASE("计算 is one word on two lines")
 {
     const Window window;
-    CHECK(window->text(Part::Button) == "计算");
     const LONG_PTR style = styleOf(window.control(Part::Button));
     CHECK((style & BS_MULTILINE) != 0);
     CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON);
