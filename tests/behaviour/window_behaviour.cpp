@@ -15,11 +15,15 @@
 
 namespace cases = fuel::testing::cases;
 using fuel::calc::Field;
+using fuel::calc::Option;
+using fuel::calc::ResultLabel;
 using fuel::testing::FakeView;
 using fuel::testing::Key;
 using fuel::testing::MenuWay;
+using fuel::testing::Part;
+using fuel::testing::ratesCaption;
+using fuel::testing::Target;
 using fuel::testing::WindowDriver;
-using fuel::testing::cases::fieldNamed;
 using fuel::testing::cases::joined;
 
 namespace {
@@ -36,7 +40,7 @@ constexpr fuel::runtime::LocalDateTime half_past_nine{{2007, 4, 26}, {9, 30, 0}}
 std::string captions(const WindowDriver &window)
 {
     std::string shown;
-    for (const std::string_view label : cases::resultNames)
+    for (const ResultLabel label : fuel::calc::allResultLabels)
         shown += window.text(label) + " | ";
     return shown;
 }
@@ -52,26 +56,24 @@ std::vector<std::string> messages(const WindowDriver &window)
 void fill(WindowDriver &window, const cases::Calculation &c)
 {
     for (std::size_t i = 0; i < c.texts.size(); ++i)
-        window.paste(cases::fieldNames[i], c.texts[i]);
-    if (window.isTicked("Check2") != c.threeDecimals)
-        window.click("Check2");
+        window.paste(fuel::calc::allFields[i], c.texts[i]);
+    if (window.isTicked(Option::ThreeDecimals) != c.threeDecimals)
+        window.click(Option::ThreeDecimals);
 }
 
 // What the core makes of the window as it stands: the answer the window must give.
 FakeView coreViewOf(const WindowDriver &window)
 {
     FakeView view;
-    for (const std::string_view name : cases::fieldNames)
-        view.text(fieldNamed(name)) = window.text(name);
-    for (std::size_t i = 0; i < cases::resultNames.size(); ++i)
-        view.captions[i] = window.text(cases::resultNames[i]);
-    view.threeDecimals = window.isTicked("Check2");
-    view.realTime = window.isTicked("Check1");
+    for (const Field field : fuel::calc::allFields)
+        view.text(field) = window.text(field);
+    for (const ResultLabel label : fuel::calc::allResultLabels)
+        view.captions[fuel::calc::indexOf(label)] = window.text(label);
+    view.threeDecimals = window.isTicked(Option::ThreeDecimals);
+    view.realTime = window.isTicked(Option::RealTime);
     view.timerRunning = window.timerRunning();
-    if (const std::string focused = window.focused(); !focused.empty()) {
-        if (const auto *field = std::get_if<Field>(&fuel::form::controlNamed(focused).role))
-            view.focusedField = static_cast<int>(*field);
-    }
+    if (const auto field = window.focused().field())
+        view.focusedField = static_cast<int>(*field);
     return view;
 }
 
@@ -88,11 +90,11 @@ void checkAgainstCore(const WindowDriver &window, const FakeView &core, const st
 
 void checkRealTimeOff(const WindowDriver &window)
 {
-    CHECK_FALSE(window.isTicked("Check1"));
+    CHECK_FALSE(window.isTicked(Option::RealTime));
     CHECK_FALSE(window.timerRunning());
-    CHECK(window.isEnabled("TxtStartDate1"));
-    CHECK(window.isEnabled("TxtStartTime1"));
-    CHECK(window.isEnabled("Command1"));
+    CHECK(window.isEnabled(Field::StartDate));
+    CHECK(window.isEnabled(Field::StartTime));
+    CHECK(window.isEnabled(Part::Button));
 }
 
 std::string hostileText(const WindowDriver &window, const cases::Hostile &hostile)
@@ -115,14 +117,14 @@ TEST_CASE("the window opens titled, with the present moment and the designed opt
         INFO(c.row);
         const auto window = fuel::testing::openWindow(c.moment);
         CHECK(window->clock.readings == 1);
-        CHECK(window->text("FrmMain") == "Oradel - Lirra工作专版");
+        CHECK(window->text(Part::Window) == "Oradel - Lirra工作专版");
         for (std::size_t i = 0; i < c.texts.size(); ++i)
-            CHECK(window->text(cases::fieldNames[i]) == c.texts[i]);
+            CHECK(window->text(fuel::calc::allFields[i]) == c.texts[i]);
         CHECK(captions(*window) == joined(FakeView{}.captions, " | "));
-        CHECK_FALSE(window->isTicked("Check1"));
-        CHECK(window->isTicked("Check2"));
+        CHECK_FALSE(window->isTicked(Option::RealTime));
+        CHECK(window->isTicked(Option::ThreeDecimals));
         CHECK_FALSE(window->timerRunning());
-        CHECK(window->focused() == "Check1");
+        CHECK(window->focused() == Option::RealTime);
     }
 }
 
@@ -144,20 +146,20 @@ TEST_CASE("Ctrl+V pastes and Ctrl+X cuts in a filtered field" * scaleIndependent
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
     window->setClipboardText("7.5");
-    window->type("Text1", "");
+    window->type(Field::MainRate, "");
     window->press(Key::Paste);
-    CHECK(window->text("Text1") == "7.5");
+    CHECK(window->text(Field::MainRate) == "7.5");
     window->setClipboardText("");
     window->press(Key::SelectAll);
     window->press(Key::Cut);
-    CHECK(window->text("Text1").empty());
+    CHECK(window->text(Field::MainRate).empty());
     CHECK(window->clipboardText() == "7.5");
 }
 
 TEST_CASE("Tab visits the designed order, and skips what real-time mode disables")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    for (const std::string_view expected : cases::tabCycle) {
+    for (const Target expected : cases::tabCycle) {
         window->press(Key::Tab);
         CHECK(window->focused() == expected);
     }
@@ -166,10 +168,10 @@ TEST_CASE("Tab visits the designed order, and skips what real-time mode disables
         window->press(Key::BackTab);
         CHECK(window->focused() == *expected);
     }
-    window->focus("Check1");
+    window->focus(Option::RealTime);
     window->press(Key::Space);
-    REQUIRE(window->isTicked("Check1"));
-    for (const std::string_view expected : cases::tabCycleInRealTime) {
+    REQUIRE(window->isTicked(Option::RealTime));
+    for (const Target expected : cases::tabCycleInRealTime) {
         window->press(Key::Tab);
         CHECK(window->focused() == expected);
     }
@@ -181,7 +183,7 @@ TEST_CASE("计算 writes the five captions")
     for (const cases::Calculation &c : cases::calculations) {
         INFO(c.row);
         fill(*window, c);
-        window->click("Command1");
+        window->click(Part::Button);
         CHECK(captions(*window) == joined(cases::captionsOf(c), " | "));
     }
     CHECK(window->boxes().empty());
@@ -191,9 +193,10 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
     const std::string before = captions(*window);
-    for (const std::string_view name : {"Text1", "TxtStartDate2", "Check1", "Check2"}) {
-        INFO(name);
-        window->focus(name);
+    for (const Target control : {Target(Field::MainRate), Target(Field::EndDate),
+                                 Target(Option::RealTime), Target(Option::ThreeDecimals)}) {
+        INFO(control);
+        window->focus(control);
         window->press(Key::Return);
         window->press(Key::Enter);
         window->press(Key::Escape);
@@ -210,11 +213,59 @@ TEST_CASE("the focused button is pressed by Space and Enter; Enter elsewhere com
                                  {Key::Enter, "600", "主机用油量：5700.000 公斤"}};
     for (const Press &press : presses) {
         INFO(press.rate);
-        window->paste("Text1", press.rate);
-        window->focus("Command1");
+        window->paste(Field::MainRate, press.rate);
+        window->focus(Part::Button);
         window->press(press.key);
-        CHECK(window->text("Label1") == press.caption);
+        CHECK(window->text(ResultLabel::MainAmount) == press.caption);
     }
+}
+
+// The officer knows each control by what stands on it or beside it: a field by the caption of
+// its row and its side of the row, a box and the button by their words, a result by its row and
+// column. So a test that names a part reaches the control the window shows for it.
+TEST_CASE("each part is the control that the officer takes for it" * scaleIndependent)
+{
+    using fuel::testing::Rect;
+    const auto window = fuel::testing::openWindow(half_past_nine);
+    struct Row {
+        Target caption;
+        std::string_view words; // how the caption begins
+        Field left;
+        Field right;
+    };
+    const Row rows[] = {
+        {fuel::testing::startCaption, "开始时间：", Field::StartDate, Field::StartTime},
+        {fuel::testing::endCaption, "结束时间：", Field::EndDate, Field::EndTime},
+        {ratesCaption, "主机耗油：", Field::MainRate, Field::AuxRate},
+    };
+    for (const Row &row : rows) {
+        INFO(row.words);
+        CHECK(window->text(row.caption).starts_with(row.words));
+        const Rect caption = window->place(row.caption);
+        const Rect left = window->place(row.left);
+        const Rect right = window->place(row.right);
+        for (const Rect &field : {left, right}) {
+            CHECK(field.top <= caption.top);
+            CHECK(caption.top + caption.height <= field.top + field.height);
+        }
+        CHECK(caption.left < left.left);
+        CHECK(left.left + left.width <= right.left);
+    }
+    CHECK(window->text(Option::RealTime) == "实时计算油量");
+    CHECK(window->text(Option::ThreeDecimals) == "保留三位小数并四舍五入");
+    CHECK(window->text(Part::Button) == "计算");
+    // The amounts one under another on the left; the days beside the auxiliary amount, the time
+    // beside the total.
+    const auto top = [&](ResultLabel label) { return window->place(label).top; };
+    const auto left = [&](ResultLabel label) { return window->place(label).left; };
+    CHECK(top(ResultLabel::MainAmount) < top(ResultLabel::AuxAmount));
+    CHECK(top(ResultLabel::AuxAmount) < top(ResultLabel::Total));
+    CHECK(left(ResultLabel::MainAmount) == left(ResultLabel::AuxAmount));
+    CHECK(left(ResultLabel::AuxAmount) == left(ResultLabel::Total));
+    CHECK(top(ResultLabel::ElapsedDays) == top(ResultLabel::AuxAmount));
+    CHECK(top(ResultLabel::ElapsedTime) == top(ResultLabel::Total));
+    CHECK(left(ResultLabel::ElapsedDays) > left(ResultLabel::AuxAmount));
+    CHECK(left(ResultLabel::ElapsedTime) > left(ResultLabel::Total));
 }
 
 // Each control where the design puts it, from its container's corner; a label in a frame as wide
@@ -224,9 +275,9 @@ TEST_CASE("every control stands at its designed place at every density")
     const auto window = fuel::testing::openWindow(half_past_nine);
     // The client area at 96 dpi; at another, Wine keeps the frame it drew at 96 dpi, so the
     // Win32 suite checks the width alone.
-    CHECK(window->place("FrmMain").width ==
+    CHECK(window->place(Part::Window).width ==
           fuel::form::toPixels(fuel::form::windowDesign().clientWidth, 96));
-    CHECK(window->place("FrmMain").height ==
+    CHECK(window->place(Part::Window).height ==
           fuel::form::toPixels(fuel::form::windowDesign().clientHeight, 96));
     for (const int dpi : densities) {
         if (dpi != 96 && !window->moveToDensity(dpi))
@@ -238,16 +289,18 @@ TEST_CASE("every control stands at its designed place at every density")
             // the next case checks; at 96 dpi, the run is where the design puts the box.
             if (dpi != 96 && runUnder(control))
                 continue;
-            INFO(control.name);
+            const Target target = Target::of(control);
+            INFO(target);
             const auto container =
-                window->place(control.container.empty() ? "FrmMain" : control.container);
-            const auto shown = window->place(control.name);
+                window->place(control.container.empty() ? Target(Part::Window)
+                                                        : Target::named(control.container));
+            const auto shown = window->place(target);
             const int left = control.container.empty() ? 0 : container.left;
             const int top = control.container.empty() ? 0 : container.top;
             CHECK(shown.left == left + at(control.place.left));
             CHECK(shown.top == top + at(control.place.top));
             if (control.look.fitsCaption) {
-                CHECK(shown.width == window->textWidth(control.name, window->text(control.name)));
+                CHECK(shown.width == window->textWidth(target, window->text(target)));
             } else {
                 CHECK(shown.width == at(control.place.width));
                 CHECK(shown.height == at(control.place.height));
@@ -263,27 +316,29 @@ TEST_CASE("the designed colours and fonts")
     const auto window = fuel::testing::openWindow(half_past_nine);
     const fuel::form::WindowDesign &design = fuel::form::windowDesign();
     for (const fuel::form::Control &control : fuel::form::controls()) {
-        INFO(control.name);
-        const fuel::testing::DrawnFont font = window->font(control.name);
+        const Target target = Target::of(control);
+        INFO(target);
+        const fuel::testing::DrawnFont font = window->font(target);
         CHECK(std::ranges::count(design.fontFamilies, font.family) == 1);
         CHECK(font.points == design.fontPoints);
         CHECK(font.bold == control.look.bold);
         if (control.look.text)
-            CHECK(window->colours(control.name).text == *control.look.text);
+            CHECK(window->colours(target).text == *control.look.text);
         if (control.look.background)
-            CHECK(window->colours(control.name).background == *control.look.background);
+            CHECK(window->colours(target).background == *control.look.background);
     }
 }
 
 TEST_CASE("a result label is as wide as its caption, which grows with the figures")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    const auto before = window->place("Label1");
-    window->paste("Text1", "99999");
-    window->click("Command1");
-    const auto after = window->place("Label1");
-    CHECK(window->text("Label1") == "主机用油量：949990.500 公斤");
-    CHECK(after.width == window->textWidth("Label1", window->text("Label1")));
+    const auto before = window->place(ResultLabel::MainAmount);
+    window->paste(Field::MainRate, "99999");
+    window->click(Part::Button);
+    const auto after = window->place(ResultLabel::MainAmount);
+    CHECK(window->text(ResultLabel::MainAmount) == "主机用油量：949990.500 公斤");
+    CHECK(after.width ==
+          window->textWidth(ResultLabel::MainAmount, window->text(ResultLabel::MainAmount)));
     CHECK(after.width > before.width);
     CHECK(after.left == before.left);
     CHECK(after.top == before.top);
@@ -298,16 +353,17 @@ TEST_CASE("the rate boxes cover no character of the caption they sit in, at ever
     for (const int dpi : densities) {
         if (dpi != 96 && !window->moveToDensity(dpi))
             break;
-        const std::string caption = window->text("Label(1)");
-        const auto label = window->place("Label(1)");
-        const fuel::testing::Rect boxes[] = {window->place("Text1"), window->place("Text2")};
+        const std::string caption = window->text(ratesCaption);
+        const auto label = window->place(ratesCaption);
+        const fuel::testing::Rect boxes[] = {window->place(Field::MainRate),
+                                             window->place(Field::AuxRate)};
         for (std::size_t i = 0; i < caption.size();) {
             const auto lead = static_cast<unsigned char>(caption[i]);
             const std::size_t length = lead < 0x80 ? 1 : lead >= 0xE0 ? 3 : 2;
             const std::string character = caption.substr(i, length);
-            const int left = label.left + window->textWidth("Label(1)", caption.substr(0, i));
+            const int left = label.left + window->textWidth(ratesCaption, caption.substr(0, i));
             i += length;
-            const int right = label.left + window->textWidth("Label(1)", caption.substr(0, i));
+            const int right = label.left + window->textWidth(ratesCaption, caption.substr(0, i));
             if (character == " ")
                 continue;
             INFO(dpi, " dpi, ", character);
@@ -323,16 +379,16 @@ TEST_CASE("unreadable input is named, focused and leaves the captions")
     for (const cases::Unreadable &c : cases::unreadableInputs) {
         INFO(c.row);
         fill(*window, cases::good);
-        window->click("Command1");
+        window->click(Part::Button);
         const std::string before = captions(*window);
         REQUIRE(before == joined(cases::captionsOf(cases::good), " | "));
         window->forgetBoxes();
         window->paste(c.field, c.text);
-        if (!c.otherField.empty())
-            window->paste(c.otherField, c.otherText);
-        window->click("Command1");
+        if (c.otherField)
+            window->paste(*c.otherField, c.otherText);
+        window->click(Part::Button);
         CHECK(messages(*window) ==
-              std::vector<std::string>{fuel::calc::unreadableMessage(fieldNamed(c.named))});
+              std::vector<std::string>{fuel::calc::unreadableMessage(c.named)});
         CHECK(captions(*window) == before);
         CHECK(window->focused() == c.named);
     }
@@ -341,8 +397,8 @@ TEST_CASE("unreadable input is named, focused and leaves the captions")
 TEST_CASE("the message box: titled, one button, the field focused, and the program goes on")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    window->paste("TxtStartTime2", "x");
-    window->click("Command1");
+    window->paste(Field::EndTime, "x");
+    window->click(Part::Button);
     REQUIRE(window->boxes().size() == 1);
     CHECK(window->boxes().front().title == "错误");
     CHECK(window->boxes().front().text ==
@@ -350,10 +406,10 @@ TEST_CASE("the message box: titled, one button, the field focused, and the progr
     CHECK(window->boxes().front().buttons.size() == 1);
     CHECK(window->boxes().front().errorIcon);
     CHECK(window->boxes().front().ownedByWindow);
-    CHECK(window->focused() == "TxtStartTime2");
-    window->type("TxtStartTime2", "09:30:00");
-    window->click("Command1");
-    CHECK(window->text("Label1") == "主机用油量：617.500 公斤");
+    CHECK(window->focused() == Field::EndTime);
+    window->type(Field::EndTime, "09:30:00");
+    window->click(Part::Button);
+    CHECK(window->text(ResultLabel::MainAmount) == "主机用油量：617.500 公斤");
     CHECK(window->boxes().size() == 1);
 }
 
@@ -362,10 +418,10 @@ TEST_CASE("real-time mode starts from a start row that looks right")
     for (const cases::StartRow &c : cases::realTimeStartRows) {
         INFO(c.row);
         const auto window = fuel::testing::openWindow(half_past_nine);
-        window->paste("TxtStartDate1", c.date);
-        window->paste("TxtStartTime1", c.time);
+        window->paste(Field::StartDate, c.date);
+        window->paste(Field::StartTime, c.time);
         const std::string before = captions(*window);
-        window->click("Check1");
+        window->click(Option::RealTime);
         if (c.outcome == cases::Start::Refused) {
             CHECK(messages(*window) ==
                   std::vector<std::string>{"日期或时间格式错误，请重新输入。"});
@@ -373,11 +429,11 @@ TEST_CASE("real-time mode starts from a start row that looks right")
             continue;
         }
         CHECK(window->timerRunning());
-        CHECK_FALSE(window->isEnabled("TxtStartDate1"));
-        CHECK_FALSE(window->isEnabled("TxtStartTime1"));
-        CHECK_FALSE(window->isEnabled("Command1"));
-        for (const std::string_view name : {"Text1", "Text2", "TxtStartDate2", "TxtStartTime2"})
-            CHECK(window->isEnabled(name));
+        CHECK_FALSE(window->isEnabled(Field::StartDate));
+        CHECK_FALSE(window->isEnabled(Field::StartTime));
+        CHECK_FALSE(window->isEnabled(Part::Button));
+        for (const Field field : {Field::MainRate, Field::AuxRate, Field::EndDate, Field::EndTime})
+            CHECK(window->isEnabled(field));
         CHECK(captions(*window) == before); // the first figures come with the first tick
         FakeView core = coreViewOf(*window);
         fuel::calc::onTimerTick(core, window->clock);
@@ -386,7 +442,7 @@ TEST_CASE("real-time mode starts from a start row that looks right")
         checkAgainstCore(*window, core, before);
         if (c.outcome == cases::Start::StopsAtFirstTick) {
             CHECK(messages(*window) ==
-                  std::vector<std::string>{fuel::calc::unreadableMessage(fieldNamed(c.named))});
+                  std::vector<std::string>{fuel::calc::unreadableMessage(*c.named)});
             checkRealTimeOff(*window);
         } else {
             CHECK(window->boxes().empty());
@@ -398,19 +454,19 @@ TEST_CASE("real-time mode follows the clock and reads the rates and the option a
           scaleIndependent)
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    window->click("Check1");
+    window->click(Option::RealTime);
     window->wait(1500); // the window's own timer
-    CHECK(window->text("Label1") == "主机用油量：617.500 公斤");
+    CHECK(window->text(ResultLabel::MainAmount) == "主机用油量：617.500 公斤");
 
     window->clock.moment = {{2007, 4, 27}, {0, 30, 0}};
-    window->paste("Text2", "60");
-    window->click("Check2");
+    window->paste(Field::AuxRate, "60");
+    window->click(Option::ThreeDecimals);
     window->tick();
-    CHECK(window->text("Label5") == "日差：1天");
-    CHECK(window->text("Label2") == "副机用油量：1470 公斤");
-    CHECK(window->text("Label1") == "主机用油量：1592.500000 公斤");
+    CHECK(window->text(ResultLabel::ElapsedDays) == "日差：1天");
+    CHECK(window->text(ResultLabel::AuxAmount) == "副机用油量：1470 公斤");
+    CHECK(window->text(ResultLabel::MainAmount) == "主机用油量：1592.500000 公斤");
 
-    window->click("Check1");
+    window->click(Option::RealTime);
     checkRealTimeOff(*window);
     const std::string after = captions(*window);
     window->clock.moment = {{2007, 4, 28}, {0, 0, 0}};
@@ -422,12 +478,12 @@ TEST_CASE("real-time mode follows the clock and reads the rates and the option a
 TEST_CASE("a rate being retyped is waited for, an empty one left behind is named")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    window->click("Check1");
-    window->type("Text2", "");
+    window->click(Option::RealTime);
+    window->type(Field::AuxRate, "");
     window->tick();
-    CHECK(window->isTicked("Check1"));
+    CHECK(window->isTicked(Option::RealTime));
     CHECK(window->boxes().empty());
-    window->focus("Check2");
+    window->focus(Option::ThreeDecimals);
     window->tick();
     CHECK(messages(*window) ==
           std::vector<std::string>{fuel::calc::unreadableMessage(Field::AuxRate)});
@@ -438,19 +494,19 @@ TEST_CASE("a rate being retyped is waited for, an empty one left behind is named
 TEST_CASE("a rate being retyped waits while another window is active")
 {
     const auto window = fuel::testing::openWindow(half_past_nine);
-    window->click("Check1");
-    window->type("Text1", "");
+    window->click(Option::RealTime);
+    window->type(Field::MainRate, "");
     window->switchToAnotherWindow();
     window->tick();
-    CHECK(window->isTicked("Check1"));
+    CHECK(window->isTicked(Option::RealTime));
     CHECK(window->timerRunning());
     CHECK(window->boxes().empty());
 
     window->switchBack();
-    CHECK(window->focused() == "Text1");
-    window->type("Text1", "60");
+    CHECK(window->focused() == Field::MainRate);
+    window->type(Field::MainRate, "60");
     window->tick();
-    CHECK(window->text("Label1") == "主机用油量：570.000 公斤");
+    CHECK(window->text(ResultLabel::MainAmount) == "主机用油量：570.000 公斤");
     CHECK(window->boxes().empty());
 }
 
@@ -458,26 +514,28 @@ TEST_CASE("复制 puts the five captions on the clipboard from the status group,
 {
     struct Case {
         std::string_view row;
-        std::string_view control;
+        Target control;
         MenuWay way;
         bool offered;
     };
     constexpr Case ways[] = {
-        {"right click on the status group", "Frame(1)", MenuWay::RightClick, true},
-        {"menu key on the button", "Command1", MenuWay::MenuKey, true},
-        {"Shift+F10 on the button", "Command1", MenuWay::ShiftF10, true},
-        {"menu key on the real-time box", "Check1", MenuWay::MenuKey, true},
-        {"Shift+F10 on the decimals box", "Check2", MenuWay::ShiftF10, true},
-        {"right click on the settings group", "Frame(0)", MenuWay::RightClick, false},
-        {"right click on the button, in the settings group", "Command1", MenuWay::RightClick,
+        {"right click on the status group", fuel::testing::statusGroup, MenuWay::RightClick, true},
+        {"menu key on the button", Part::Button, MenuWay::MenuKey, true},
+        {"Shift+F10 on the button", Part::Button, MenuWay::ShiftF10, true},
+        {"menu key on the real-time box", Option::RealTime, MenuWay::MenuKey, true},
+        {"Shift+F10 on the decimals box", Option::ThreeDecimals, MenuWay::ShiftF10, true},
+        {"right click on the settings group", fuel::testing::settingsGroup, MenuWay::RightClick,
          false},
-        {"menu key over the settings group", "Frame(0)", MenuWay::MenuKey, false},
-        {"menu key in a text field opens the field's own menu", "Text1", MenuWay::MenuKey, false},
+        {"right click on the button, in the settings group", Part::Button, MenuWay::RightClick,
+         false},
+        {"menu key over the settings group", fuel::testing::settingsGroup, MenuWay::MenuKey, false},
+        {"menu key in a text field opens the field's own menu", Field::MainRate, MenuWay::MenuKey,
+         false},
     };
     const auto window = fuel::testing::openWindow(half_past_nine);
     const cases::Calculation &c = cases::calculations[0];
     fill(*window, c);
-    window->click("Command1");
+    window->click(Part::Button);
     std::string expected = joined(cases::captionsOf(c), "\n");
     expected.pop_back();
     for (const Case &way : ways) {
@@ -497,24 +555,26 @@ TEST_CASE("hostile texts pasted into a field give the core's answer" * scaleInde
     struct Use {
         std::string_view row;
         After after;
-        std::vector<std::string_view> fields;
+        std::vector<Field> fields;
     };
     const Use uses[] = {
-        {"then 计算", After::Calculate, {cases::fieldNames.begin(), cases::fieldNames.end()}},
-        {"then real-time mode", After::StartRealTime, {"TxtStartDate1", "TxtStartTime1"}},
-        {"while real-time mode runs", After::Tick, {"Text1", "Text2"}},
+        {"then 计算",
+         After::Calculate,
+         {fuel::calc::allFields.begin(), fuel::calc::allFields.end()}},
+        {"then real-time mode", After::StartRealTime, {Field::StartDate, Field::StartTime}},
+        {"while real-time mode runs", After::Tick, {Field::MainRate, Field::AuxRate}},
     };
     const auto window = fuel::testing::openWindow(half_past_nine);
     for (const cases::Hostile &hostile : cases::hostileTexts) {
         const std::string text = hostileText(*window, hostile);
         for (const Use &use : uses) {
-            for (const std::string_view field : use.fields) {
-                INFO(hostile.row, " in ", field, ", ", use.row);
+            for (const Field field : use.fields) {
+                INFO(hostile.row, " in ", Target(field), ", ", use.row);
                 fill(*window, cases::good);
                 window->forgetBoxes();
                 if (use.after == After::Tick) {
-                    window->focus("Check2");
-                    window->click("Check1");
+                    window->focus(Option::ThreeDecimals);
+                    window->click(Option::RealTime);
                     window->tick();
                 }
                 window->paste(field, text);
@@ -526,20 +586,20 @@ TEST_CASE("hostile texts pasted into a field give the core's answer" * scaleInde
                 const std::string before = captions(*window);
                 if (use.after == After::Calculate) {
                     fuel::calc::onCalculateClicked(core);
-                    window->click("Command1");
+                    window->click(Part::Button);
                 } else {
                     if (use.after == After::StartRealTime) {
                         core.clickRealTime();
-                        window->click("Check1");
+                        window->click(Option::RealTime);
                     }
                     if (core.timerRunning)
                         fuel::calc::onTimerTick(core, window->clock);
                     window->tick();
                 }
                 checkAgainstCore(*window, core, before);
-                CHECK(window->isTicked("Check1") == core.realTime);
-                if (window->isTicked("Check1"))
-                    window->click("Check1");
+                CHECK(window->isTicked(Option::RealTime) == core.realTime);
+                if (window->isTicked(Option::RealTime))
+                    window->click(Option::RealTime);
             }
         }
     }

@@ -13,22 +13,18 @@
 using namespace fuel::calc;
 using fuel::testing::FakeView;
 using fuel::testing::FixedClock;
-using fuel::testing::cases::fieldNamed;
 namespace cases = fuel::testing::cases;
 
 namespace {
 
-void put(Inputs &inputs, std::string_view field, std::string_view text)
-{
-    inputs.text(fieldNamed(field)) = text;
-}
+void put(Inputs &inputs, Field field, std::string_view text) { inputs.text(field) = text; }
 
 Inputs inputsOf(const cases::Calculation &c)
 {
     Inputs inputs;
     inputs.threeDecimals = c.threeDecimals;
     for (std::size_t i = 0; i < c.texts.size(); ++i)
-        put(inputs, cases::fieldNames[i], c.texts[i]);
+        put(inputs, allFields[i], c.texts[i]);
     return inputs;
 }
 
@@ -57,9 +53,10 @@ TEST_CASE("the first unreadable field in reading order")
         INFO(c.row);
         Inputs inputs = inputsOf(cases::good);
         put(inputs, c.field, c.text);
-        if (!c.otherField.empty())
-            put(inputs, c.otherField, c.otherText);
-        CHECK(shown(calculate(inputs)) == "unreadable " + std::string(c.named));
+        if (c.otherField)
+            put(inputs, *c.otherField, c.otherText);
+        CHECK(shown(calculate(inputs)) ==
+              "unreadable " + std::string(fuel::form::controlFor(c.named).name));
     }
 }
 
@@ -70,13 +67,13 @@ TEST_CASE("hostile texts give captions or name their own field")
         std::string text;
         for (int i = 0; i < hostile.times; ++i)
             text += hostile.text;
-        for (const std::string_view name : cases::fieldNames) {
-            INFO(hostile.row, " in ", name);
+        for (const Field field : allFields) {
+            INFO(hostile.row, " in ", fuel::form::controlFor(field).name);
             Inputs inputs = inputsOf(cases::good);
-            put(inputs, name, text);
+            put(inputs, field, text);
             const Outcome outcome = calculate(inputs);
             if (const auto *bad = std::get_if<UnreadableInput>(&outcome))
-                CHECK(bad->field == fieldNamed(name));
+                CHECK(bad->field == field);
         }
     }
 }
@@ -119,8 +116,8 @@ TEST_CASE("the real-time start check, then the first tick")
         CHECK(view.captions == before);
         CHECK(view.messages.size() == 1);
         if (c.outcome == cases::Start::StopsAtFirstTick) {
-            CHECK(view.messages.front() == unreadableMessage(fieldNamed(c.named)));
-            CHECK(view.focusedField == static_cast<int>(fieldNamed(c.named)));
+            CHECK(view.messages.front() == unreadableMessage(*c.named));
+            CHECK(view.focusedField == static_cast<int>(*c.named));
         }
     }
 }
@@ -129,13 +126,12 @@ TEST_CASE("the real-time start check, then the first tick")
 TEST_CASE("each field has its own words, and its message names it")
 {
     std::set<std::string> names;
-    for (const std::string_view control : cases::fieldNames) {
-        INFO(control);
-        const Field field = fieldNamed(control);
+    for (const Field field : allFields) {
+        INFO(fuel::form::controlFor(field).name);
         const std::string message = unreadableMessage(field);
         names.insert(fieldName(field));
         CHECK(message.starts_with(fieldName(field)));
         CHECK(message.ends_with("请重新输入。"));
     }
-    CHECK(names.size() == cases::fieldNames.size());
+    CHECK(names.size() == allFields.size());
 }

@@ -2,6 +2,7 @@
 // events are real key presses and clicks sent through Qt Test, the message boxes real boxes.
 
 #define DOCTEST_CONFIG_IMPLEMENT
+#include "qt_window.h"
 #include "window_driver.h"
 
 #include "form/design.h"
@@ -27,11 +28,6 @@
 namespace fuel::testing {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 form::Rgb rgb(const QColor &colour)
 {
@@ -77,7 +73,7 @@ public:
         REQUIRE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
-    void type(std::string_view field, std::string_view utf8) override
+    void type(Target field, std::string_view utf8) override
     {
         auto *edit = control<QLineEdit>(field);
         edit->setFocus();
@@ -100,14 +96,14 @@ public:
             start = end;
         }
     }
-    void paste(std::string_view field, std::string_view utf8) override
+    void paste(Target field, std::string_view utf8) override
     {
         auto *edit = control<QLineEdit>(field);
         edit->selectAll();
         edit->insert(fromUtf8(utf8));
     }
-    void click(std::string_view name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void focus(std::string_view name) override { control(name)->setFocus(); }
+    void click(Target target) override { QTest::mouseClick(control(target), Qt::LeftButton); }
+    void focus(Target target) override { control(target)->setFocus(); }
     void switchToAnotherWindow() override
     {
         m_other = std::make_unique<QWidget>();
@@ -136,16 +132,16 @@ public:
         const auto &[code, modifiers] = keys.at(key);
         QTest::keyClick(m_window->focusWidget(), code, modifiers);
     }
-    void copyThroughMenu(std::string_view name, MenuWay way) override
+    void copyThroughMenu(Target target, MenuWay way) override
     {
-        QWidget *target = control(name);
-        target->setFocus();
+        QWidget *widget = control(target);
+        widget->setFocus();
         if (way == MenuWay::RightClick) {
-            const QPoint at(20, target->height() - 10);
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-            QApplication::sendEvent(target, &event);
+            const QPoint at(20, widget->height() - 10);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &event);
         } else {
-            QTest::keyClick(target, way == MenuWay::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
+            QTest::keyClick(widget, way == MenuWay::MenuKey ? Qt::Key_Menu : Qt::Key_F10,
                             way == MenuWay::MenuKey ? Qt::NoModifier : Qt::ShiftModifier);
         }
         auto *menu = m_window->findChild<QMenu *>(QStringLiteral("copyMenu"));
@@ -155,9 +151,9 @@ public:
             popup->close();
     }
 
-    std::string text(std::string_view name) const override
+    std::string text(Target target) const override
     {
-        const QWidget *widget = control(name);
+        const QWidget *widget = control(target);
         if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
             return edit->text().toStdString();
         if (const auto *label = qobject_cast<const QLabel *>(widget))
@@ -166,38 +162,38 @@ public:
             return button->text().toStdString();
         return widget->windowTitle().toStdString();
     }
-    bool isEnabled(std::string_view name) const override { return control(name)->isEnabled(); }
-    bool isTicked(std::string_view name) const override
+    bool isEnabled(Target target) const override { return control(target)->isEnabled(); }
+    bool isTicked(Target target) const override
     {
-        return control<QAbstractButton>(name)->isChecked();
+        return control<QAbstractButton>(target)->isChecked();
     }
-    std::string focused() const override
+    Target focused() const override
     {
         // The window's own focus, which it keeps while a message box is active.
         const QWidget *widget = m_window->focusWidget();
-        return widget ? widget->objectName().toStdString() : "";
+        return widget ? Target::named(widget->objectName().toStdString()) : Target();
     }
     bool timerRunning() const override { return timer()->isActive(); }
     bool moveToDensity(int) override { return false; }
-    Rect place(std::string_view name) const override
+    Rect place(Target target) const override
     {
-        const QWidget *widget = control(name);
+        const QWidget *widget = control(target);
         const QPoint at =
             widget == m_window.get() ? QPoint() : widget->mapTo(m_window.get(), QPoint());
         return {at.x(), at.y(), widget->width(), widget->height()};
     }
-    int textWidth(std::string_view name, std::string_view utf8) const override
+    int textWidth(Target target, std::string_view utf8) const override
     {
-        return control(name)->fontMetrics().horizontalAdvance(fromUtf8(utf8));
+        return control(target)->fontMetrics().horizontalAdvance(fromUtf8(utf8));
     }
-    DrawnFont font(std::string_view name) const override
+    DrawnFont font(Target target) const override
     {
-        const QFont font = control(name)->font();
+        const QFont font = control(target)->font();
         return {QFontInfo(font).family().toStdString(), font.pointSize(), font.bold()};
     }
-    form::Colours colours(std::string_view name) const override
+    form::Colours colours(Target target) const override
     {
-        const QPalette palette = control(name)->palette();
+        const QPalette palette = control(target)->palette();
         return {rgb(palette.color(QPalette::WindowText)), rgb(palette.color(QPalette::Window))};
     }
     std::string clipboardText() const override
@@ -221,13 +217,11 @@ public:
     std::size_t longestDigitRun() const override { return std::size_t(-1); }
 
 private:
-    template <class Widget = QWidget> Widget *control(std::string_view name) const
+    template <class Widget = QWidget> Widget *control(Target target) const
     {
-        if (name == "FrmMain")
+        if (target.isWindow())
             return qobject_cast<Widget *>(m_window.get());
-        auto *widget = m_window->findChild<Widget *>(fromUtf8(name));
-        REQUIRE_MESSAGE(widget, "no control named ", name);
-        return widget;
+        return childOf<Widget>(*m_window, target);
     }
     QTimer *timer() const
     {

@@ -1,7 +1,7 @@
 // What only the Qt window has: its window-system hints and icon, the dark palette, the drawing
 // at any scale factor, what a screen reader hears, the input method and Qt's own texts.
 
-#include "cases.h"
+#include "qt_window.h"
 #include "window_driver.h"
 
 #include "form/contrast.h"
@@ -18,9 +18,16 @@
 #include <QTest>
 #include <QTimer>
 
-namespace cases = fuel::testing::cases;
+#include <string_view>
+#include <vector>
+
+using fuel::calc::Field;
+using fuel::calc::Option;
+using fuel::calc::ResultLabel;
 using fuel::qt::FrmMain;
 using fuel::testing::FixedClock;
+using fuel::testing::Part;
+using fuel::testing::Target;
 
 namespace {
 
@@ -32,11 +39,9 @@ struct Window {
     FixedClock clock;
     FrmMain window{clock};
 
-    template <class Widget = QWidget> Widget *child(const char *name) const
+    template <class Widget = QWidget> Widget *child(Target target) const
     {
-        auto *widget = window.findChild<Widget *>(QString::fromUtf8(name));
-        REQUIRE_MESSAGE(widget, "no control named ", name);
-        return widget;
+        return fuel::testing::childOf<Widget>(window, target);
     }
 };
 
@@ -71,7 +76,8 @@ TEST_CASE("one fixed size, no maximising, the icon at its sizes")
     CHECK(w.window.windowIcon().availableSizes().size() == 3);
     for (const int side : {16, 32})
         CHECK(w.window.windowIcon().pixmap(side).deviceIndependentSize() == QSizeF(side, side));
-    CHECK(w.child<QTimer>("Timer1")->interval() == 900);
+    CHECK(w.window.findChild<QTimer *>(fromUtf8(fuel::form::timerDesign().name))->interval() ==
+          900);
 }
 
 // As a compositor that maximises every window puts it: the window leaves the state, and, put
@@ -96,13 +102,13 @@ TEST_CASE("a maximised or full-screen state is left once" * scaleIndependent)
 TEST_CASE("the result labels one line high, upright; the credit boxed and centred")
 {
     const Window w;
-    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
-        INFO(name);
-        const QLabel *label = w.child<QLabel>(name);
+    for (const ResultLabel result : fuel::calc::allResultLabels) {
+        INFO(Target(result));
+        const QLabel *label = w.child<QLabel>(result);
         CHECK_FALSE((label->font().italic() || label->font().underline()));
         CHECK(label->fontMetrics().height() == 12);
     }
-    const auto *credit = w.child<QLabel>("Label(0)");
+    const auto *credit = w.child<QLabel>(fuel::testing::creditLine);
     CHECK(credit->alignment() == Qt::AlignCenter);
     CHECK(credit->frameShape() == QFrame::Box);
     CHECK(credit->fontMetrics().horizontalAdvance(credit->text()) < credit->width());
@@ -120,18 +126,21 @@ TEST_CASE("a dark theme keeps every text readable and the designed hues" * scale
         const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
         if (!openedDark)
             switchTheme(darkPalette(), QApplication::activeWindow());
-        for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label(0)",
-                                 "Label(1)", "Label(2)", "Label(3)"}) {
-            INFO(name);
-            const fuel::form::Colours drawn = window->colours(name);
+        std::vector<Target> labels(fuel::calc::allResultLabels.begin(),
+                                   fuel::calc::allResultLabels.end());
+        labels.insert(labels.end(), {fuel::testing::creditLine, fuel::testing::ratesCaption,
+                                     fuel::testing::startCaption, fuel::testing::endCaption});
+        for (const Target label : labels) {
+            INFO(label);
+            const fuel::form::Colours drawn = window->colours(label);
             CHECK(fuel::form::contrastRatio(drawn.text, drawn.background) >= 4.5);
         }
-        CHECK(window->colours("Label(0)").background == Rgb{255, 255, 255});
-        const Rgb main = window->colours("Label1").text;
+        CHECK(window->colours(fuel::testing::creditLine).background == Rgb{255, 255, 255});
+        const Rgb main = window->colours(ResultLabel::MainAmount).text;
         CHECK((main.blue == 255 && main.red == main.green && main.red < 255));
         switchTheme(light, QApplication::activeWindow());
-        CHECK(window->colours("Label1").text == Rgb{0, 0, 255});
-        CHECK(window->colours("Label4").text == Rgb{255, 128, 0});
+        CHECK(window->colours(ResultLabel::MainAmount).text == Rgb{0, 0, 255});
+        CHECK(window->colours(ResultLabel::ElapsedTime).text == Rgb{255, 128, 0});
     }
 }
 
@@ -140,7 +149,7 @@ TEST_CASE("a dark theme keeps every text readable and the designed hues" * scale
 TEST_CASE("nothing is clipped at the scale factor")
 {
     const Window w;
-    auto *button = w.child<QPushButton>("Command1");
+    auto *button = w.child<QPushButton>(Part::Button);
     CHECK_FALSE((button->isDefault() || button->autoDefault()));
     const QImage image = button->grab().toImage();
     const qreal scale = image.devicePixelRatio();
@@ -153,10 +162,10 @@ TEST_CASE("nothing is clipped at the scale factor")
     }
     CHECK(ink.width() <= 12 * scale);
     CHECK(ink.height() > 18 * scale);
-    for (const char *name : {"Check1", "Check2"})
-        CHECK(w.child(name)->sizeHint().width() <= w.child(name)->width());
-    for (const char *name : {"Text1", "TxtStartDate1", "TxtStartTime2"}) {
-        const QWidget *field = w.child(name);
+    for (const Option option : fuel::calc::allOptions)
+        CHECK(w.child(option)->sizeHint().width() <= w.child(option)->width());
+    for (const Field role : {Field::MainRate, Field::StartDate, Field::EndTime}) {
+        const QWidget *field = w.child(role);
         CHECK(field->fontMetrics().height() <= field->height() - 4);
     }
 }
@@ -165,10 +174,10 @@ TEST_CASE("the filtered fields take no input method, whose text would pass aroun
           scaleIndependent)
 {
     const Window w;
-    for (const std::string_view name : cases::fieldNames) {
-        INFO(name);
-        CHECK(w.child(name.data())->testAttribute(Qt::WA_InputMethodEnabled) ==
-              !fuel::form::filterFor(cases::fieldNamed(name)));
+    for (const Field field : fuel::calc::allFields) {
+        INFO(Target(field));
+        CHECK(w.child(field)->testAttribute(Qt::WA_InputMethodEnabled) ==
+              !fuel::form::filterFor(field));
     }
 }
 
@@ -176,8 +185,8 @@ TEST_CASE("the filtered fields take no input method, whose text would pass aroun
 TEST_CASE("the message box's button says 确定" * scaleIndependent)
 {
     const auto window = fuel::testing::openWindow({{2007, 4, 26}, {9, 30, 0}});
-    window->paste("Text1", "");
-    window->click("Command1");
+    window->paste(Field::MainRate, "");
+    window->click(Part::Button);
     REQUIRE(window->boxes().size() == 1);
     CHECK(window->boxes().front().buttons == std::vector<std::string>{"确定"});
 }
@@ -186,7 +195,7 @@ TEST_CASE("Qt's own menus speak Chinese" * scaleIndependent)
 {
     const Window w;
     const std::unique_ptr<QMenu> menu(
-        w.child<QLineEdit>("TxtStartDate2")->createStandardContextMenu());
+        w.child<QLineEdit>(Field::EndDate)->createStandardContextMenu());
     QStringList items;
     for (const QAction *action : menu->actions())
         items << action->text();

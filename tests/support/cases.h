@@ -1,29 +1,33 @@
 #pragma once
 
 // The case tables, each case written once and read by every layer that needs it: the core's
-// tests, and the behaviour suite that both windows run. Plain C++; fields are named by their
-// designed control names, texts are UTF-8 and stay as the design states them.
+// tests, and the behaviour suite that both windows run. Plain C++; controls are named by the
+// part they play, texts are UTF-8 and stay as the design states them.
+
+#include "target.h"
 
 #include "calc/window_view.h"
-#include "form/design.h"
 #include "runtime/clock.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace fuel::testing::cases {
 
 using namespace std::string_view_literals;
+using calc::Field;
+using calc::Option;
 
-// The six fields and Check2 before "计算", and the figures of the five captions after it.
+// The six fields and the three-decimals box before "计算", and the figures of the five captions
+// after it.
 struct Calculation {
     std::string_view row;
-    std::array<std::string_view, calc::allFields.size()>
-        texts; // Text1, Text2, the start date and time, the end's
+    // The main and auxiliary rates, the start date and time, the end's.
+    std::array<std::string_view, calc::allFields.size()> texts;
     bool threeDecimals;
-    // Label1 to Label5: the main, auxiliary and total amounts in kilograms, the hours and
-    // minutes, the days.
+    // The main, auxiliary and total amounts in kilograms, the hours and minutes, the days.
     std::array<std::string_view, calc::allResultLabels.size()> figures;
 };
 
@@ -39,12 +43,6 @@ inline std::array<std::string, calc::allResultLabels.size()> captionsOf(const Ca
     return captions;
 }
 
-// The calculation's field behind a designed control's name.
-inline calc::Field fieldNamed(std::string_view name)
-{
-    return std::get<calc::Field>(form::controlNamed(name).role);
-}
-
 // The texts one after another, each followed by the separator.
 template <class Texts> std::string joined(const Texts &texts, std::string_view separator)
 {
@@ -53,11 +51,6 @@ template <class Texts> std::string joined(const Texts &texts, std::string_view s
         all += std::string(text) + std::string(separator);
     return all;
 }
-
-inline constexpr std::array<std::string_view, calc::allFields.size()> fieldNames{
-    "Text1", "Text2", "TxtStartDate1", "TxtStartTime1", "TxtStartDate2", "TxtStartTime2"};
-inline constexpr std::array<std::string_view, calc::allResultLabels.size()> resultNames{
-    "Label1", "Label2", "Label3", "Label4", "Label5"};
 
 inline constexpr Calculation calculations[] = {
     {"ninety minutes, six decimals",
@@ -149,11 +142,11 @@ inline constexpr Calculation calculations[] = {
 // the rates, the times, then the dates.
 struct Unreadable {
     std::string_view row;
-    std::string_view field;
+    calc::Field field;
     std::string_view text;
-    std::string_view otherField; // empty when one field is changed
+    std::optional<calc::Field> otherField; // none when one field is changed
     std::string_view otherText;
-    std::string_view named;
+    calc::Field named;
 };
 
 // 65 and 15 kg an hour from 08:00 to 09:00 on one day, and what it gives.
@@ -163,26 +156,29 @@ inline constexpr Calculation good{"good texts",
                                   {"65.000", "15", "80", "01时00分", "0"}};
 
 inline constexpr Unreadable unreadableInputs[] = {
-    {"empty main rate", "Text1", "", "", "", "Text1"},
-    {"main rate over 32 bits", "Text1", "2147483648", "", "", "Text1"},
-    {"auxiliary rate with a point", "Text2", "1.5", "", "", "Text2"},
-    {"auxiliary rate far beyond 32 bits", "Text2", "99999999999", "", "", "Text2"},
-    {"start time of letters", "TxtStartTime1", "ab:cd:ef", "", "", "TxtStartTime1"},
-    {"end time 24:00:00", "TxtStartTime2", "24:00:00", "", "", "TxtStartTime2"},
-    {"start date month 13", "TxtStartDate1", "2007-13-01", "", "", "TxtStartDate1"},
-    {"end date 30 February", "TxtStartDate2", "2007-02-30", "", "", "TxtStartDate2"},
-    {"end date of letters", "TxtStartDate2", "today", "", "", "TxtStartDate2"},
-    {"auxiliary rate as a full-width date", "Text2", "２００７－０４－２６", "", "", "Text2"},
-    {"start time as a full-width date", "TxtStartTime1", "２００７－０４－２６", "", "",
-     "TxtStartTime1"},
-    {"start date of full-width digits", "TxtStartDate1", "１２", "", "", "TxtStartDate1"},
-    {"a rate is read before the dates", "TxtStartDate1", "x", "Text2", "", "Text2"},
-    {"the times are read before the dates", "TxtStartDate1", "x", "TxtStartTime2", "x",
-     "TxtStartTime2"},
+    {"empty main rate", Field::MainRate, "", std::nullopt, "", Field::MainRate},
+    {"main rate over 32 bits", Field::MainRate, "2147483648", std::nullopt, "", Field::MainRate},
+    {"auxiliary rate with a point", Field::AuxRate, "1.5", std::nullopt, "", Field::AuxRate},
+    {"auxiliary rate far beyond 32 bits", Field::AuxRate, "99999999999", std::nullopt, "",
+     Field::AuxRate},
+    {"start time of letters", Field::StartTime, "ab:cd:ef", std::nullopt, "", Field::StartTime},
+    {"end time 24:00:00", Field::EndTime, "24:00:00", std::nullopt, "", Field::EndTime},
+    {"start date month 13", Field::StartDate, "2007-13-01", std::nullopt, "", Field::StartDate},
+    {"end date 30 February", Field::EndDate, "2007-02-30", std::nullopt, "", Field::EndDate},
+    {"end date of letters", Field::EndDate, "today", std::nullopt, "", Field::EndDate},
+    {"auxiliary rate as a full-width date", Field::AuxRate, "２００７－０４－２６", std::nullopt,
+     "", Field::AuxRate},
+    {"start time as a full-width date", Field::StartTime, "２００７－０４－２６", std::nullopt, "",
+     Field::StartTime},
+    {"start date of full-width digits", Field::StartDate, "１２", std::nullopt, "",
+     Field::StartDate},
+    {"a rate is read before the dates", Field::StartDate, "x", Field::AuxRate, "", Field::AuxRate},
+    {"the times are read before the dates", Field::StartDate, "x", Field::EndTime, "x",
+     Field::EndTime},
 };
 
-// The start row when Check1 is ticked: refused at once with the one format message, running, or
-// running until the first tick finds no real date or time and names that field.
+// The start row when the real-time box is ticked: refused at once with the one format message,
+// running, or running until the first tick finds no real date or time and names that field.
 enum class Start { Refused, Runs, StopsAtFirstTick };
 
 struct StartRow {
@@ -190,27 +186,28 @@ struct StartRow {
     std::string_view date;
     std::string_view time;
     Start outcome;
-    std::string_view named; // the field a stop names
+    std::optional<calc::Field> named; // the field a stop names
 };
 
 inline constexpr StartRow realTimeStartRows[] = {
-    {"designed start", "2007-04-26", "00:00:00", Start::Runs, ""},
-    {"seven-character time", "2007-04-26", "8:00:00", Start::Refused, ""},
-    {"nine-character date", "2007-4-26", "00:00:00", Start::Refused, ""},
-    {"ten digits without a hyphen", "2007042600", "00:00:00", Start::Refused, ""},
-    {"eight characters without a colon", "2007-04-26", "08-00-00", Start::Refused, ""},
-    {"a date as the time", "2007-04-26", "2007-04-26", Start::Refused, ""},
-    {"full-width date, no ASCII hyphen", "２００７－０４－２６", "00:00:00", Start::Refused, ""},
+    {"designed start", "2007-04-26", "00:00:00", Start::Runs, std::nullopt},
+    {"seven-character time", "2007-04-26", "8:00:00", Start::Refused, std::nullopt},
+    {"nine-character date", "2007-4-26", "00:00:00", Start::Refused, std::nullopt},
+    {"ten digits without a hyphen", "2007042600", "00:00:00", Start::Refused, std::nullopt},
+    {"eight characters without a colon", "2007-04-26", "08-00-00", Start::Refused, std::nullopt},
+    {"a date as the time", "2007-04-26", "2007-04-26", Start::Refused, std::nullopt},
+    {"full-width date, no ASCII hyphen", "２００７－０４－２６", "00:00:00", Start::Refused,
+     std::nullopt},
     {"five-character time that a calculation would read", "2007-04-26", "8:0:0", Start::Refused,
-     ""},
+     std::nullopt},
     {"looks like a date, month 99", "2007-99-99", "00:00:00", Start::StopsAtFirstTick,
-     "TxtStartDate1"},
+     Field::StartDate},
     {"looks like a date, 0000-00-00", "0000-00-00", "00:00:00", Start::StopsAtFirstTick,
-     "TxtStartDate1"},
+     Field::StartDate},
     {"looks like a time, leap second", "2007-04-26", "23:59:60", Start::StopsAtFirstTick,
-     "TxtStartTime1"},
+     Field::StartTime},
     // Each emoji is two UTF-16 units, so the text has the eight that the check counts.
-    {"emoji time of eight units", "2007-04-26", "😀:😀:😀", Start::StopsAtFirstTick, "TxtStartTime1"},
+    {"emoji time of eight units", "2007-04-26", "😀:😀:😀", Start::StopsAtFirstTick, Field::StartTime},
 };
 
 // The texts of the fields when the window opens at `moment`.
@@ -236,31 +233,32 @@ inline constexpr StartUp startUpDefaults[] = {
 // kind of field gets its own filter, and the end fields none.
 struct Typing {
     std::string_view row;
-    std::string_view field;
+    calc::Field field;
     std::string_view typed;
     std::string_view kept;
 };
 
 inline constexpr Typing typingCases[] = {
-    {"full stop dropped in the main rate", "Text1", "12.5", "125"},
-    {"sign, space, letter and comma dropped in the auxiliary rate", "Text2", "- a+,7", "7"},
-    {"backspace deletes in a rate", "Text2", "123\b", "12"},
-    {"start date keeps hyphens, drops colons and slashes", "TxtStartDate1", "2007-03:/05",
+    {"full stop dropped in the main rate", Field::MainRate, "12.5", "125"},
+    {"sign, space, letter and comma dropped in the auxiliary rate", Field::AuxRate, "- a+,7", "7"},
+    {"backspace deletes in a rate", Field::AuxRate, "123\b", "12"},
+    {"start date keeps hyphens, drops colons and slashes", Field::StartDate, "2007-03:/05",
      "2007-0305"},
-    {"start time keeps colons, drops hyphens", "TxtStartTime1", "08:3-0", "08:30"},
-    {"end date takes anything", "TxtStartDate2", "a. b", "a. b"},
-    {"end time takes anything", "TxtStartTime2", "x.y-", "x.y-"},
-    {"end time keeps the input method's full-width colons", "TxtStartTime2", "08：30：00",
+    {"start time keeps colons, drops hyphens", Field::StartTime, "08:3-0", "08:30"},
+    {"end date takes anything", Field::EndDate, "a. b", "a. b"},
+    {"end time takes anything", Field::EndTime, "x.y-", "x.y-"},
+    {"end time keeps the input method's full-width colons", Field::EndTime, "08：30：00",
      "08：30：00"},
 };
 
-// Where nine presses of Tab from Check1 go, and where they go while real-time mode has the
-// start fields and the button disabled.
-inline constexpr std::array<std::string_view, 9> tabCycle{
-    "TxtStartTime1", "Text1",         "Text2",    "TxtStartDate1", "Check2",
-    "TxtStartDate2", "TxtStartTime2", "Command1", "Check1"};
-inline constexpr std::array<std::string_view, 6> tabCycleInRealTime{
-    "Text1", "Text2", "Check2", "TxtStartDate2", "TxtStartTime2", "Check1"};
+// Where nine presses of Tab from the real-time box go, and where they go while real-time mode has
+// the start fields and the button disabled.
+inline constexpr std::array<Target, 9> tabCycle{
+    Field::StartTime, Field::MainRate, Field::AuxRate, Field::StartDate, Option::ThreeDecimals,
+    Field::EndDate,   Field::EndTime,  Part::Button,   Option::RealTime};
+inline constexpr std::array<Target, 6> tabCycleInRealTime{Field::MainRate,       Field::AuxRate,
+                                                          Option::ThreeDecimals, Field::EndDate,
+                                                          Field::EndTime,        Option::RealTime};
 
 // Texts a paste can bring into any field, `times` over. Each must give the core's answer: all
 // the right figures or exactly one message, never a crash or a half-written set of captions.

@@ -1,11 +1,12 @@
 #pragma once
 
 // What the behaviour suite does to a window and reads from it, in the words of the user:
-// controls are named by their designed names, texts are UTF-8. Each front-end's tests implement
+// controls are named by the part they play, texts are UTF-8. Each front-end's tests implement
 // it over its real window, sending the events a user's keys and clicks make; message boxes are
 // real too, read and closed with their button as they open.
 
 #include "fakes.h"
+#include "target.h"
 
 #include "form/contrast.h"
 
@@ -50,11 +51,11 @@ public:
     virtual ~WindowDriver() = default;
 
     // The focus in the emptied field, then each character as a key that produces it.
-    virtual void type(std::string_view field, std::string_view utf8) = 0;
+    virtual void type(Target field, std::string_view utf8) = 0;
     // The whole text replaced, as a paste does: no key filter is asked.
-    virtual void paste(std::string_view field, std::string_view utf8) = 0;
-    virtual void click(std::string_view control) = 0;
-    virtual void focus(std::string_view control) = 0;
+    virtual void paste(Target field, std::string_view utf8) = 0;
+    virtual void click(Target control) = 0;
+    virtual void focus(Target control) = 0;
     // Another of the user's windows is opened and takes the activation, as when the officer
     // switches to another program; then the window is activated again and the other one closes.
     virtual void switchToAnotherWindow() = 0;
@@ -63,23 +64,23 @@ public:
     virtual void press(Key key) = 0;
     // Opens the menu over the control and chooses its first item if it is the copy menu;
     // closes any other menu.
-    virtual void copyThroughMenu(std::string_view control, MenuWay way) = 0;
+    virtual void copyThroughMenu(Target control, MenuWay way) = 0;
 
-    virtual std::string text(std::string_view control) const = 0;
-    virtual bool isEnabled(std::string_view control) const = 0;
-    virtual bool isTicked(std::string_view control) const = 0;
-    virtual std::string focused() const = 0; // "" when no designed control has it
+    virtual std::string text(Target control) const = 0;
+    virtual bool isEnabled(Target control) const = 0;
+    virtual bool isTicked(Target control) const = 0;
+    virtual Target focused() const = 0; // none when no designed control has it
     virtual bool timerRunning() const = 0;
     // Moves the window to a monitor of that density, as the system tells it; false where the
     // density is the whole program's (Qt's scale factor, which CTest sets for other runs).
     virtual bool moveToDensity(int dpi) = 0;
     // The place in the window's client area, in pixels at 96 dpi or at the density moved to.
-    virtual Rect place(std::string_view control) const = 0;
+    virtual Rect place(Target control) const = 0;
     // The width of a text in the control's font.
-    virtual int textWidth(std::string_view control, std::string_view utf8) const = 0;
-    virtual DrawnFont font(std::string_view control) const = 0;
+    virtual int textWidth(Target control, std::string_view utf8) const = 0;
+    virtual DrawnFont font(Target control) const = 0;
     // The colour of a label's text and of what it is drawn on.
-    virtual form::Colours colours(std::string_view label) const = 0;
+    virtual form::Colours colours(Target label) const = 0;
     // The clipboard's text, its lines ending in "\n" whatever the platform's line breaks are.
     virtual std::string clipboardText() const = 0;
     virtual void setClipboardText(std::string_view utf8) = 0;

@@ -5,8 +5,6 @@
 #include "win32_window.h"
 #include "window_driver.h"
 
-#include "cases.h"
-
 #include "calc/events.h"
 #include "calc/messages.h"
 #include "win32/clipboard.h"
@@ -19,11 +17,21 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <string>
+#include <vector>
 
-namespace cases = fuel::testing::cases;
 namespace win32 = fuel::win32;
+using fuel::calc::Field;
+using fuel::calc::Option;
+using fuel::calc::ResultLabel;
+using fuel::testing::creditLine;
+using fuel::testing::HeldClipboard;
+using fuel::testing::HighContrastTheme;
+using fuel::testing::Part;
+using fuel::testing::ratesCaption;
+using fuel::testing::shownField;
+using fuel::testing::ShownField;
+using fuel::testing::Target;
 
 namespace {
 
@@ -34,7 +42,7 @@ struct Window {
     HWND handle = GetActiveWindow();
 
     fuel::testing::WindowDriver *operator->() const { return driver.get(); }
-    HWND control(std::string_view name) const { return fuel::testing::controlOf(handle, name); }
+    HWND control(Target target) const { return fuel::testing::controlOf(handle, target); }
 };
 
 // Through the field's own replacement, as a paste does, in UTF-16 that UTF-8 could not carry.
@@ -95,72 +103,28 @@ TEST_CASE("a move to a monitor of 144 dpi scales the drawing, fonts included")
     CHECK(outer.left == 10L);
     CHECK(outer.top == 20L);
     // The rate box over its run of spaces; every other control's place is the behaviour suite's.
-    CHECK(describe(window->place("Text1")) == "132,137 50x27");
-    CHECK(fontOf(window.control("Label1")).lfHeight == -18L);
-    CHECK(fontOf(window.control("Text1")).lfHeight == -18L);
-    CHECK(window->place("Label(1)").width == 423);
-    CHECK(window->place("Label(1)").height == lineHeight(window.control("Label(1)")));
+    CHECK(describe(window->place(Field::MainRate)) == "132,137 50x27");
+    CHECK(fontOf(window.control(ResultLabel::MainAmount)).lfHeight == -18L);
+    CHECK(fontOf(window.control(Field::MainRate)).lfHeight == -18L);
+    CHECK(window->place(ratesCaption).width == 423);
+    CHECK(window->place(ratesCaption).height == lineHeight(window.control(ratesCaption)));
 }
 
 TEST_CASE("SimSun in GB2312, the boxed credit")
 {
     const Window window;
-    for (const std::string_view name : {"Label1", "Label(2)", "Text1", "Check1"}) {
-        INFO(name);
-        const LOGFONTW font = fontOf(window.control(name));
+    for (const Target control : {Target(ResultLabel::MainAmount), fuel::testing::startCaption,
+                                 Target(Field::MainRate), Target(Option::RealTime)}) {
+        INFO(control);
+        const LOGFONTW font = fontOf(window.control(control));
         CHECK(std::wstring_view(font.lfFaceName) == L"SimSun");
         CHECK(static_cast<int>(font.lfCharSet) == GB2312_CHARSET);
     }
-    INFO("Label(0)");
-    CHECK(window->colours("Label(0)").text == fuel::form::Rgb{0, 0, 0});
-    const LONG_PTR style = styleOf(window.control("Label(0)"));
+    INFO(creditLine);
+    CHECK(window->colours(creditLine).text == fuel::form::Rgb{0, 0, 0});
+    const LONG_PTR style = styleOf(window.control(creditLine));
     CHECK((style & SS_TYPEMASK) == SS_CENTER);
     CHECK((style & WS_BORDER) != 0);
-}
-
-// What a field shows on the screen: its background, the colour most of it has, and how dark the
-// darkest of its pixels is, a stroke of its text (the largest channel, 0 for black).
-struct ShownField {
-    COLORREF background;
-    int darkest;
-};
-
-ShownField shownField(HWND field)
-{
-    RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    RECT client;
-    GetClientRect(field, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    const HDC screen = GetDC(field);
-    const HDC copy = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::map<COLORREF, int> counts;
-    int darkest = 255;
-    const auto *pixels = static_cast<const DWORD *>(bits);
-    for (LONG i = 0; i < client.right * client.bottom; ++i) {
-        const COLORREF colour =
-            RGB(pixels[i] >> 16 & 0xFF, pixels[i] >> 8 & 0xFF, pixels[i] & 0xFF);
-        ++counts[colour];
-        darkest = std::min(darkest, static_cast<int>(std::max({GetRValue(colour), GetGValue(colour),
-                                                               GetBValue(colour)})));
-    }
-    SelectObject(copy, previous);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(field, screen);
-    const auto most = std::ranges::max_element(
-        counts, [](const auto &a, const auto &b) { return a.second < b.second; });
-    return {most->first, darkest};
 }
 
 // An enabled field is drawn as one: dark text on the window colour; only the start fields that
@@ -170,26 +134,26 @@ TEST_CASE("an enabled field looks enabled; only the start fields in real time lo
     const Window window;
     struct Case {
         std::string_view row;
-        std::string_view field;
+        Field field;
         bool realTime;
         bool looksEnabled;
     };
     constexpr Case cases[] = {
-        {"main rate", "Text1", false, true},
-        {"start date", "TxtStartDate1", false, true},
-        {"start time", "TxtStartTime1", false, true},
-        {"end time", "TxtStartTime2", false, true},
-        {"start date in real time", "TxtStartDate1", true, false},
-        {"start time in real time", "TxtStartTime1", true, false},
-        {"auxiliary rate in real time", "Text2", true, true},
-        {"end date in real time", "TxtStartDate2", true, true},
+        {"main rate", Field::MainRate, false, true},
+        {"start date", Field::StartDate, false, true},
+        {"start time", Field::StartTime, false, true},
+        {"end time", Field::EndTime, false, true},
+        {"start date in real time", Field::StartDate, true, false},
+        {"start time in real time", Field::StartTime, true, false},
+        {"auxiliary rate in real time", Field::AuxRate, true, true},
+        {"end date in real time", Field::EndDate, true, true},
     };
     // Text no darker than this is the grey of a disabled field's, not a stroke of window text.
     constexpr int darkestOfGreyText = 0x40;
     for (const Case &c : cases) {
         INFO(c.row);
-        if (window->isTicked("Check1") != c.realTime)
-            window->click("Check1");
+        if (window->isTicked(Option::RealTime) != c.realTime)
+            window->click(Option::RealTime);
         const ShownField shown = shownField(window.control(c.field));
         CHECK((shown.background == GetSysColor(COLOR_WINDOW)) == c.looksEnabled);
         CHECK((shown.darkest <= darkestOfGreyText) == c.looksEnabled);
@@ -199,8 +163,7 @@ TEST_CASE("an enabled field looks enabled; only the start fields in real time lo
 TEST_CASE("计算 is one word on two lines")
 {
     const Window window;
-    CHECK(window->text("Command1") == "计算");
-    const LONG_PTR style = styleOf(window.control("Command1"));
+    const LONG_PTR style = styleOf(window.control(Part::Button));
     CHECK((style & BS_MULTILINE) != 0);
     CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON);
 }
@@ -209,19 +172,19 @@ TEST_CASE("计算 is one word on two lines")
 TEST_CASE("the rate boxes lie above their caption, no frame above what it surrounds")
 {
     const Window window;
-    const auto below = [&](std::string_view upper, std::string_view lower) {
+    const auto below = [&](Target upper, Target lower) {
         for (HWND next = window.control(upper); next; next = GetWindow(next, GW_HWNDNEXT)) {
             if (next == window.control(lower))
                 return true;
         }
         return false;
     };
-    CHECK(below("Text1", "Label(1)"));
-    CHECK(below("Text2", "Label(1)"));
+    CHECK(below(Field::MainRate, ratesCaption));
+    CHECK(below(Field::AuxRate, ratesCaption));
     for (const fuel::form::Control &control : fuel::form::controls()) {
         INFO(control.name);
         if (!control.container.empty())
-            CHECK(below(control.name, control.container));
+            CHECK(below(Target::of(control), Target::named(control.container)));
     }
 }
 
@@ -230,9 +193,9 @@ TEST_CASE("the rate boxes lie above their caption, no frame above what it surrou
 TEST_CASE("the shortcuts' codes typed without Ctrl are refused")
 {
     const Window window;
-    window->type("Text1", "\x01\x16\x18"
-                          "7");
-    CHECK(window->text("Text1") == "7");
+    window->type(Field::MainRate, "\x01\x16\x18"
+                                  "7");
+    CHECK(window->text(Field::MainRate) == "7");
 }
 
 std::wstring accessible(HWND field,
@@ -259,13 +222,13 @@ std::wstring accessible(HWND field,
 TEST_CASE("screen readers hear each field's name and form" * doctest::test_suite("annotations"))
 {
     const Window window;
-    for (const std::string_view name : cases::fieldNames) {
-        INFO(name);
-        const HWND edit = window.control(name);
+    for (const Field field : fuel::calc::allFields) {
+        INFO(Target(field));
+        const HWND edit = window.control(field);
         CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accName))) ==
-              (fuel::calc::fieldName(cases::fieldNamed(name))));
+              (fuel::calc::fieldName(field)));
         CHECK((win32::toUtf8(accessible(edit, &IAccessible::get_accDescription))) ==
-              (fuel::calc::fieldForm(cases::fieldNamed(name))));
+              (fuel::calc::fieldForm(field)));
     }
 }
 
@@ -281,75 +244,6 @@ int iconWidth(HWND window, WPARAM which)
     return colour.bmWidth;
 }
 
-// A dark high-contrast theme switched on, for as long as this object lives, as the user would:
-// the setting on and the system colours those of the theme, of which the window hears.
-class HighContrastTheme {
-public:
-    HighContrastTheme()
-    {
-        for (std::size_t i = 0; i < std::size(elements); ++i)
-            m_saved[i] = GetSysColor(elements[i]);
-        fuel::testing::userSettings.highContrastOn = true;
-        SetSysColors(static_cast<int>(std::size(elements)), elements, theme);
-    }
-    ~HighContrastTheme()
-    {
-        fuel::testing::userSettings.highContrastOn = false;
-        SetSysColors(static_cast<int>(std::size(elements)), elements, m_saved);
-    }
-    HighContrastTheme(const HighContrastTheme &) = delete;
-    HighContrastTheme &operator=(const HighContrastTheme &) = delete;
-
-    // The colours of a theme in which none of the designed colours appears.
-    static constexpr int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW,
-                                       COLOR_WINDOWTEXT};
-    static constexpr COLORREF theme[] = {RGB(0, 0, 1), RGB(255, 255, 2), RGB(0, 0, 3),
-                                         RGB(0, 255, 4)};
-
-private:
-    COLORREF m_saved[std::size(elements)]{};
-};
-
-// The clipboard held open by another program, as hold_clipboard.exe does, from before "复制" is
-// chosen until the given time has passed; it is let go at the latest when this object goes.
-class HeldClipboard {
-public:
-    explicit HeldClipboard(DWORD milliseconds)
-    {
-        std::wstring commandLine = L"\"" + besideThisProgram(L"hold_clipboard.exe") + L"\" " +
-                                   std::to_wstring(milliseconds);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        REQUIRE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &m_process));
-        // Held once this program can no longer open it.
-        const ULONGLONG giveUpAt = GetTickCount64() + 5000;
-        while (OpenClipboard(nullptr) && GetTickCount64() < giveUpAt) {
-            CloseClipboard();
-            Sleep(5);
-        }
-    }
-    ~HeldClipboard()
-    {
-        TerminateProcess(m_process.hProcess, 0);
-        WaitForSingleObject(m_process.hProcess, INFINITE);
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-    HeldClipboard(const HeldClipboard &) = delete;
-    HeldClipboard &operator=(const HeldClipboard &) = delete;
-
-private:
-    static std::wstring besideThisProgram(std::wstring_view name)
-    {
-        std::wstring path(MAX_PATH, L'\0');
-        path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-        return path.substr(0, path.find_last_of(L'\\') + 1) + std::wstring(name);
-    }
-
-    PROCESS_INFORMATION m_process{};
-};
-
 } // namespace
 
 // The copied results as Windows programs paste them, lines ending in CR LF, and as a program that
@@ -357,8 +251,8 @@ private:
 TEST_CASE("the copied results end their lines in CR LF and read as GBK in ANSI text")
 {
     const Window window;
-    window->click("Command1");
-    window->copyThroughMenu("Command1", fuel::testing::MenuWay::MenuKey);
+    window->click(Part::Button);
+    window->copyThroughMenu(Part::Button, fuel::testing::MenuWay::MenuKey);
     const std::wstring text = fuel::testing::clipboardData<wchar_t>(CF_UNICODETEXT);
     CHECK(std::ranges::count(text, L'\n') == 4);
     CHECK(std::ranges::count(text, L'\r') == 4);
@@ -375,17 +269,17 @@ TEST_CASE("unpaired surrogates pasted into a field")
                                   L"\xDC00", L"\xDE00\xD83D"};
     const Window window;
     for (const std::wstring &text : texts) {
-        for (const std::string_view field : cases::fieldNames) {
-            INFO(field);
+        for (const Field field : fuel::calc::allFields) {
+            INFO(Target(field));
             window->forgetBoxes();
             const std::wstring before = win32::windowText(window.control(field));
             pasteWide(window.control(field), text);
             CHECK(win32::windowText(window.control(field)) == text);
             fuel::testing::FakeView core;
-            for (const std::string_view name : cases::fieldNames)
-                core.text(cases::fieldNamed(name)) = window->text(name);
+            for (const Field each : fuel::calc::allFields)
+                core.text(each) = window->text(each);
             fuel::calc::onCalculateClicked(core);
-            window->click("Command1");
+            window->click(Part::Button);
             CHECK(window->boxes().size() == core.messages.size());
             pasteWide(window.control(field), before);
         }
@@ -417,23 +311,24 @@ TEST_CASE("the window's icons at every density")
 TEST_CASE("a high-contrast theme's colours replace the designed ones, which come back after")
 {
     const Window window;
-    const std::string_view designed[] = {"Label1", "Label2", "Label3",
-                                         "Label4", "Label5", "Label(0)"};
-    std::map<std::string_view, fuel::form::Colours> before;
-    for (const std::string_view name : designed)
-        before.emplace(name, window->colours(name));
+    std::vector<Target> designed(fuel::calc::allResultLabels.begin(),
+                                 fuel::calc::allResultLabels.end());
+    designed.push_back(creditLine);
+    std::vector<fuel::form::Colours> before;
+    for (const Target label : designed)
+        before.push_back(window->colours(label));
     {
         const HighContrastTheme theme;
-        for (const std::string_view name : designed) {
-            INFO(name);
-            const bool boxed = name == "Label(0)";
-            CHECK(window->colours(name) == (boxed ? fuel::form::Colours{{0, 255, 4}, {0, 0, 3}}
-                                                  : fuel::form::Colours{{255, 255, 2}, {0, 0, 1}}));
+        for (const Target label : designed) {
+            INFO(label);
+            CHECK(window->colours(label) == (label == creditLine
+                                                 ? fuel::form::Colours{{0, 255, 4}, {0, 0, 3}}
+                                                 : fuel::form::Colours{{255, 255, 2}, {0, 0, 1}}));
         }
     }
-    for (const std::string_view name : designed) {
-        INFO(name, " after the theme");
-        CHECK(window->colours(name) == before.at(name));
+    for (std::size_t i = 0; i < designed.size(); ++i) {
+        INFO(designed[i], " after the theme");
+        CHECK(window->colours(designed[i]) == before[i]);
     }
 }
 
@@ -442,7 +337,7 @@ TEST_CASE("a high-contrast theme's colours replace the designed ones, which come
 TEST_CASE("复制 while another program holds the clipboard")
 {
     const Window window;
-    window->click("Command1");
+    window->click(Part::Button);
     struct Case {
         std::string_view row;
         DWORD heldMs;
@@ -458,7 +353,7 @@ TEST_CASE("复制 while another program holds the clipboard")
         window->setClipboardText("before");
         {
             const HeldClipboard held(c.heldMs);
-            window->copyThroughMenu("Check1", fuel::testing::MenuWay::MenuKey);
+            window->copyThroughMenu(Option::RealTime, fuel::testing::MenuWay::MenuKey);
         }
         CHECK((window->clipboardText() == "before") == !c.copied);
         if (c.copied) {

@@ -118,7 +118,7 @@ public:
         testing::pump(window); // and the quit message that closing the window posts
     }
 
-    void type(std::string_view field, std::string_view utf8) override
+    void type(Target field, std::string_view utf8) override
     {
         const HWND edit = control(field);
         SetFocus(edit);
@@ -129,21 +129,21 @@ public:
         pump();
     }
     // Through the field's own replacement, which a length limit would apply to.
-    void paste(std::string_view field, std::string_view utf8) override
+    void paste(Target field, std::string_view utf8) override
     {
         const HWND edit = control(field);
         SendMessageW(edit, EM_SETSEL, 0, -1);
         SendMessageW(edit, EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(win32::toUtf16(utf8).c_str()));
     }
-    void click(std::string_view name) override
+    void click(Target target) override
     {
-        SendMessageW(control(name), BM_CLICK, 0, 0);
+        SendMessageW(control(target), BM_CLICK, 0, 0);
         pump();
     }
-    void focus(std::string_view name) override
+    void focus(Target target) override
     {
-        SetFocus(control(name));
+        SetFocus(control(target));
         pump();
     }
     void switchToAnotherWindow() override
@@ -178,33 +178,33 @@ public:
     }
     // WM_CONTEXTMENU as the control's own window procedure receives it: from the mouse at a
     // point inside the control, or from the keyboard.
-    void copyThroughMenu(std::string_view name, MenuWay way) override
+    void copyThroughMenu(Target target, MenuWay way) override
     {
-        const HWND target = control(name);
-        SetFocus(target);
+        const HWND window = control(target);
+        SetFocus(window);
         RECT r;
-        GetWindowRect(target, &r);
+        GetWindowRect(window, &r);
         const LPARAM at =
             way == MenuWay::RightClick ? MAKELPARAM(r.left + 20, r.bottom - 10) : LPARAM(-1);
         const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, chooseCopy);
-        SendMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target), at);
+        SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), at);
         KillTimer(nullptr, timer);
         pump();
     }
 
-    std::string text(std::string_view name) const override
+    std::string text(Target target) const override
     {
-        return win32::toUtf8(win32::windowText(control(name)));
+        return win32::toUtf8(win32::windowText(control(target)));
     }
-    bool isEnabled(std::string_view name) const override { return IsWindowEnabled(control(name)); }
-    bool isTicked(std::string_view name) const override
+    bool isEnabled(Target target) const override { return IsWindowEnabled(control(target)); }
+    bool isTicked(Target target) const override
     {
-        return SendMessageW(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return SendMessageW(control(target), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    std::string focused() const override
+    Target focused() const override
     {
         const form::Control *designed = form::controlWithId(GetDlgCtrlID(GetFocus()));
-        return designed && GetParent(GetFocus()) == handle() ? std::string(designed->name) : "";
+        return designed && GetParent(GetFocus()) == handle() ? Target::of(*designed) : Target();
     }
     // Windows tells no timer's state: killing it says whether it ran, and it is set again.
     bool timerRunning() const override
@@ -219,35 +219,35 @@ public:
         moveToDpi(handle(), UINT(dpi));
         return true;
     }
-    Rect place(std::string_view name) const override
+    Rect place(Target target) const override
     {
         RECT r;
-        GetWindowRect(control(name), &r);
+        GetWindowRect(control(target), &r);
         MapWindowPoints(HWND_DESKTOP, handle(), reinterpret_cast<POINT *>(&r), 2);
-        if (name == "FrmMain")
+        if (target.isWindow())
             GetClientRect(handle(), &r);
         return {r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
-    int textWidth(std::string_view name, std::string_view utf8) const override
+    int textWidth(Target target, std::string_view utf8) const override
     {
-        return textExtent(control(name), win32::toUtf16(utf8)).cx;
+        return textExtent(control(target), win32::toUtf16(utf8)).cx;
     }
-    DrawnFont font(std::string_view name) const override
+    DrawnFont font(Target target) const override
     {
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control(name), WM_GETFONT, 0, 0)),
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control(target), WM_GETFONT, 0, 0)),
                    sizeof font, &font);
         return {win32::toUtf8(font.lfFaceName),
                 MulDiv(-font.lfHeight, 72, static_cast<int>(m_window->dpi())),
                 font.lfWeight >= FW_BOLD};
     }
     // As the window answers the label's WM_CTLCOLORSTATIC.
-    form::Colours colours(std::string_view name) const override
+    form::Colours colours(Target target) const override
     {
         const HDC dc = CreateCompatibleDC(nullptr);
         const auto brush = reinterpret_cast<HBRUSH>(
             SendMessageW(handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                         reinterpret_cast<LPARAM>(control(name))));
+                         reinterpret_cast<LPARAM>(control(target))));
         LOGBRUSH fill{};
         GetObjectW(brush, sizeof fill, &fill);
         const COLORREF text = GetTextColor(dc);
@@ -293,7 +293,7 @@ public:
 
 private:
     HWND handle() const { return m_window->handle(); }
-    HWND control(std::string_view name) const { return controlOf(handle(), name); }
+    HWND control(Target target) const { return controlOf(handle(), target); }
     void pump() { testing::pump(handle()); }
 
     BoxReader m_boxes;
