@@ -76,8 +76,8 @@ TEST_CASE("one fixed size, no maximising, the icon at its sizes")
     CHECK(w.window.windowIcon().availableSizes().size() == 3);
     for (const int side : {16, 32})
         CHECK(w.window.windowIcon().pixmap(side).deviceIndependentSize() == QSizeF(side, side));
-    CHECK(w.window.findChild<QTimer *>(fromUtf8(fuel::form::timerDesign().name))->interval() ==
-          900);
+    CHECK(w.window.findChild<QTimer *>(fuel::testing::fromUtf8(fuel::form::timerDesign().name))
+              ->interval() == 900);
 }
 
 // As a compositor that maximises every window puts it: the window leaves the state, and, put
