@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "utf8.h"
+
 #include "form/design.h"
 
 #include <QFontDatabase>
@@ -16,8 +18,7 @@ QString findInstalledFamily()
 {
     const QStringList installed = QFontDatabase::families();
     for (const std::string_view family : form::windowDesign().fontFamilies) {
-        const QString name =
-            QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+        const QString name = fromUtf8(family);
         if (installed.contains(name, Qt::CaseInsensitive))
             return name;
     }

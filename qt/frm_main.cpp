@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "program_icon.h"
 #include "stacked_caption_button.h"
+#include "utf8.h"
 
 #include "calc/events.h"
 #include "calc/messages.h"
@@ -31,11 +32,6 @@ namespace {
 
 // The states in which a compositor or window manager gives a window a size of its own choosing.
 constexpr Qt::WindowStates sizedStates{Qt::WindowMaximized | Qt::WindowFullScreen};
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor toQColor(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 

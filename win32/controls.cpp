@@ -91,17 +91,6 @@ void setUpRole(HWND child, const form::Control &control)
         SendMessageW(child, BM_SETCHECK, control.initiallyTicked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-SIZE textExtent(HFONT font, std::wstring_view text)
-{
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(screen, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return extent;
-}
-
 // A box that lies over a caption's spaces goes where the spaces are drawn in the caption's font
 // at this density.
 RECT placeOverCaption(const form::Control &box, UINT dpi, const Fonts &fonts)
@@ -130,6 +119,17 @@ void setFont(HWND child, const form::Control &control, const Fonts &fonts)
 }
 
 } // namespace
+
+SIZE textExtent(HFONT font, std::wstring_view text)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
 
 HWND createControl(HWND window, const form::Control &control, UINT dpi, const Fonts &fonts)
 {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace fuel::win32 {
 
@@ -26,5 +27,8 @@ std::wstring windowText(HWND control);
 
 // The child window of a designed control.
 HWND controlWindow(HWND window, const form::Control &control);
+
+// The size of a text on one line in the font.
+SIZE textExtent(HFONT font, std::wstring_view text);
 
 } // namespace fuel::win32

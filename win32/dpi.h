@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#ifndef WM_DPICHANGED // newer than the Windows 7 headers
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace fuel::win32 {
 
 // The dots per inch of the monitor the window is on (Windows 10 1607 and later), or the

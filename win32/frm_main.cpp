@@ -15,10 +15,6 @@
 
 #include <array>
 
-#ifndef WM_DPICHANGED // newer than the Windows 7 headers
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace fuel::win32 {
 
 namespace {
@@ -58,9 +54,9 @@ const form::Control *copyMenuKeysControl(HWND child)
     return control && form::opensCopyMenuFromKeys(*control) ? control : nullptr;
 }
 
-UINT_PTR timerId() { return static_cast<UINT_PTR>(form::timerDesign().id); }
-
 } // namespace
+
+UINT_PTR timerId() { return static_cast<UINT_PTR>(form::timerDesign().id); }
 
 FrmMain::FrmMain(const runtime::Clock &clock, const SystemSettings &settings)
     : m_clock(clock),

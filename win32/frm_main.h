@@ -26,6 +26,9 @@
 
 namespace fuel::win32 {
 
+// The id of the window's one timer, as SetTimer and WM_TIMER name it.
+UINT_PTR timerId();
+
 class FrmMain {
 public:
     // Builds the window from the design, fills the start-up defaults and centres it, hidden.

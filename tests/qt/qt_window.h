@@ -1,10 +1,11 @@
 #pragma once
 
-// What the Qt driver and the Qt-only tests both do to the real window: turn the suites' UTF-8
-// into Qt's text, and find a child widget by the designed name behind a target, the name the
-// window gives its objects.
+// What the Qt driver and the Qt-only tests both do to the real window: find a child widget by the
+// designed name behind a target, the name the window gives its objects.
 
 #include "target.h"
+
+#include "qt/utf8.h"
 
 #include <doctest.h>
 
@@ -15,10 +16,7 @@
 
 namespace fuel::testing {
 
-inline QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::fromUtf8;
 
 template <class Child = QWidget> Child *childOf(const QWidget &window, Target target)
 {

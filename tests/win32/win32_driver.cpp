@@ -23,8 +23,6 @@ namespace fuel::testing {
 
 namespace {
 
-UINT_PTR timerId() { return UINT_PTR(form::timerDesign().id); }
-
 std::wstring className(HWND window)
 {
     std::array<wchar_t, 32> name{};
@@ -209,9 +207,9 @@ public:
     // Windows tells no timer's state: killing it says whether it ran, and it is set again.
     bool timerRunning() const override
     {
-        if (!KillTimer(handle(), timerId()))
+        if (!KillTimer(handle(), win32::timerId()))
             return false;
-        SetTimer(handle(), timerId(), UINT(form::timerDesign().intervalMs), nullptr);
+        SetTimer(handle(), win32::timerId(), UINT(form::timerDesign().intervalMs), nullptr);
         return true;
     }
     bool moveToDensity(int dpi) override
@@ -271,7 +269,7 @@ public:
 
     void tick() override
     {
-        SendMessageW(handle(), WM_TIMER, timerId(), 0);
+        SendMessageW(handle(), WM_TIMER, win32::timerId(), 0);
         pump();
     }
     void wait(int milliseconds) override

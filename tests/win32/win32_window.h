@@ -10,6 +10,7 @@
 
 #include "form/design.h"
 #include "win32/controls.h"
+#include "win32/dpi.h"
 #include "win32/message_loop.h"
 #include "win32/system_settings.h"
 
@@ -44,20 +45,15 @@ inline HWND controlOf(HWND window, Target target)
 // The size of a text as the control draws it, in its own font.
 inline SIZE textExtent(HWND control, std::wstring_view text)
 {
-    const HDC dc = GetDC(control);
-    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-    ReleaseDC(control, dc);
-    return extent;
+    return win32::textExtent(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                             text);
 }
 
 // Moves the window to a monitor of that density, as Windows tells it, with the frame that
 // Windows suggests there.
 inline void moveToDpi(HWND window, UINT dpi, RECT suggested = {0, 0, 800, 600})
 {
-    SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 // Every queued message, through the dialog manager, until none is left.
