@@ -4,7 +4,6 @@
 
 #include <doctest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -159,16 +158,6 @@ TEST_CASE("which of two overlapping controls lies above the other")
     CHECK(stack.size() == controls().size()); // each once
     for (std::size_t i = 1; i < stack.size(); ++i)
         CHECK_FALSE(liesAbove(*stack[i], *stack[i - 1]));
-}
-
-TEST_CASE("the copy menu opens on the status group, and from the keys on the button and boxes")
-{
-    CHECK(copyMenuGroup().name == "Frame(1)");
-    const std::string_view fromKeys[] = {"Command1", "Check1", "Check2"};
-    for (const Control &control : controls()) {
-        INFO(control.name);
-        CHECK(opensCopyMenuFromKeys(control) == (std::ranges::count(fromKeys, control.name) == 1));
-    }
 }
 
 TEST_CASE("the colours of the designed labels on the system's window colour")
