@@ -30,10 +30,7 @@ if [ -z "${FUEL_DESKTOP_WORK:-}" ]; then
     kwin) compositor=kwin_wayland ;;
     *) echo "unknown desktop $desktop" && exit 2 ;;
     esac
-    command -v $compositor >/dev/null || { echo "FAIL: $compositor is not installed"; exit 1; }
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    mkdir -m 700 "$work/runtime"
+    command -v $compositor >/dev/null || stop "$compositor is not installed"
     user=()
     script=$0
     if [ "$(id -u)" -eq 0 ]; then
@@ -53,32 +50,15 @@ if [ -z "${FUEL_DESKTOP_WORK:-}" ]; then
     # The session bus says what it starts on its standard error, which goes to a log of its own.
     status=0
     "${user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" LC_ALL=C.UTF-8 \
-        XDG_RUNTIME_DIR="$work/runtime" FUEL_DESKTOP_WORK="$work" \
+        XDG_RUNTIME_DIR="$runtime" FUEL_DESKTOP_WORK="$work" \
         dbus-run-session -- bash "$script" "$@" 2>"$work/session-bus.log" || status=$?
     exit $status
 fi
 exec 2>&1
 
-work=$FUEL_DESKTOP_WORK
-log=$work/compositor.log
-compositor=
-system_bus=
-app=
-# The compositor is stopped before the system bus it uses, so that it can take its X display
-# away (its socket and lock file in /tmp) as it ends.
-finish() {
-    local process
-    for process in $app $compositor $system_bus; do
-        kill "$process" 2>/dev/null || true
-        wait "$process" 2>/dev/null || true
-    done
-}
-trap finish EXIT
-
-# The compositor fails to start: its log says why.
+# The compositor fails to start: what it and the session bus said is shown, and it is a skip.
 no_start() {
-    echo "$desktop did not start:"
-    cat "$log" "$work/session-bus.log"
+    cat "$work/session-bus.log"
     skip "$desktop cannot start here"
 }
 
@@ -113,20 +93,16 @@ start_gnome() {
   </policy>
 </busconfig>
 EOF
-    dbus-daemon --config-file="$work/system-bus.conf" --nofork >/dev/null 2>&1 &
-    system_bus=$!
-    fuel_poll 5 test -S "$work/system-bus" || { echo "FAIL: no system bus"; exit 1; }
+    background dbus-daemon --config-file="$work/system-bus.conf" --nofork >/dev/null 2>&1
+    fuel_poll 5 test -S "$work/system-bus" || stop "no system bus"
     export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system-bus
 
     # Told to stop, it tidies its X display away and then crashes on its way out when headless:
     # no core file of that.
     ulimit -c 0
-    gnome-shell --headless --wayland --virtual-monitor 1024x768 --wayland-display=wayland-fuelcalc \
-        --unsafe-mode >"$log" 2>&1 &
-    compositor=$!
     started() { [ "$(shell_eval 'Main.layoutManager._startingUp')" = false ]; }
-    fuel_poll 20 started || no_start
-    socket=wayland-fuelcalc
+    start_compositor 20 started gnome-shell --headless --wayland --virtual-monitor 1024x768 \
+        --wayland-display="$socket" --unsafe-mode || no_start
     session=(DISPLAY="$(shell_eval 'GLib.getenv("DISPLAY")')"
         XAUTHORITY="$(shell_eval 'GLib.getenv("XAUTHORITY")')" XDG_CURRENT_DESKTOP=GNOME)
     shell_eval 'Main.overview.hide()' >/dev/null
@@ -162,12 +138,10 @@ start_kwin() {
     mkdir -p "$work/.config"
     printf '[org.kde.kdecoration2]\nlibrary=org.kde.breeze\n' >"$work/.config/kwinrc"
     # KWin starts the command given once XWayland is up, in the session's environment.
-    KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual --xwayland --width 1024 --height 768 \
-        --socket wayland-fuelcalc --no-lockscreen --no-global-shortcuts --no-kactivities \
-        "sh -c 'env >$work/session.env'" >"$log" 2>&1 &
-    compositor=$!
-    fuel_poll 20 test -s "$work/session.env" || no_start
-    socket=wayland-fuelcalc
+    started() { test -s "$work/session.env"; }
+    start_compositor 20 started env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual \
+        --xwayland --width 1024 --height 768 --socket "$socket" --no-lockscreen \
+        --no-global-shortcuts --no-kactivities "sh -c 'env >$work/session.env'" || no_start
     session=(XDG_CURRENT_DESKTOP=KDE)
     local name
     for name in DISPLAY XAUTHORITY; do
@@ -205,12 +179,12 @@ EOF
 
 "start_$desktop"
 
-env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$socket" "${session[@]}" \
-    "$program" >"$work/program.log" 2>&1 &
+background env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$socket" \
+    "${session[@]}" "$program" >"$work/program.log" 2>&1
 app=$!
 export "${session[@]}"
 
-window=$(fuel_wait_for_window) || { echo "FAIL: no window; the program said:"; cat "$work/program.log"; exit 1; }
+window=$(fuel_wait_for_window) || stop "no window; the program said: $(cat "$work/program.log")"
 check_x11_hints "$window" "$desktop"
 
 geometry=$(xwininfo -id "$window")

@@ -32,36 +32,18 @@ sway) requires sway sway && requires grim grim && requires_qt_wayland ;;
 *) echo "unknown desktop $desktop" && exit 2 ;;
 esac
 
-work=$(mktemp -d)
-runtime=$work/runtime
-protocol=$work/protocol.log
-compositor=
-app=
-finish() {
-    kill $app $compositor 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap finish EXIT
-
 start_weston() {
-    local shell=$1
-    shift
-    mkdir -m 700 "$runtime"
     printf '[shell]\nbackground-color=0xff204060\npanel-position=none\n' >"$work/weston.ini"
+    weston_ready() { test -S "$runtime/$socket"; }
     # --debug lets weston-screenshooter take the screen.
-    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --width=1024 \
-        --height=768 --socket=wayland-fuelcalc --idle-time=0 --config="$work/weston.ini" \
-        --shell="$shell" --debug --log="$work/compositor.log" "$@" 2>/dev/null &
-    compositor=$!
-    socket=wayland-fuelcalc
-    fuel_poll 10 test -S "$runtime/$socket" || { cat "$work/compositor.log"; exit 1; }
+    start_compositor 10 weston_ready env XDG_RUNTIME_DIR="$runtime" weston \
+        --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket="$socket" \
+        --idle-time=0 --config="$work/weston.ini" --shell="$1" --debug "${@:2}" || stop "weston did not start"
 }
 
 # sway refuses to run as root, so root runs it as nobody, in a runtime folder nobody owns.
 start_sway() {
     local user=()
-    mkdir -m 700 "$runtime"
     if [ "$(id -u)" -eq 0 ]; then
         chmod 755 "$work"
         chown nobody "$runtime"
@@ -70,15 +52,13 @@ start_sway() {
     printf 'output HEADLESS-1 resolution 1024x768 bg #204060 solid_color\nxwayland disable\n' \
         >"$work/sway.conf"
     chmod 644 "$work/sway.conf"
-    "${user[@]}" env -i PATH="$PATH" HOME="$work" XDG_RUNTIME_DIR="$runtime" \
-        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        sway -c "$work/sway.conf" >"$work/compositor.log" 2>&1 &
-    compositor=$!
-    sway_socket() {
+    sway_ready() {
         local sockets=("$runtime"/wayland-?)
         [ -S "${sockets[0]}" ] && socket=$(basename "${sockets[0]}")
     }
-    fuel_poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
+    start_compositor 10 sway_ready "${user[@]}" env -i PATH="$PATH" HOME="$work" \
+        XDG_RUNTIME_DIR="$runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman sway -c "$work/sway.conf" || stop "sway did not start"
 }
 
 wayland_screenshot() {
@@ -97,8 +77,7 @@ weston) start_weston desktop-shell.so ;;
 weston-kiosk) start_weston kiosk-shell.so ;;
 weston-xwayland)
     start_weston desktop-shell.so --xwayland
-    x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
-        "$work/compositor.log")")
+    x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$log")")
     ;;
 weston-dead-x)
     start_weston desktop-shell.so
@@ -109,10 +88,11 @@ weston-dead-x)
 sway) start_sway ;;
 esac
 
+protocol=$work/protocol.log
 : >"$protocol"
-env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
+background env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
     WAYLAND_DISPLAY="$socket" XDG_CURRENT_DESKTOP="${desktop%%-*}" "${x11[@]}" WAYLAND_DEBUG=1 \
-    "$program" 2>"$protocol" &
+    "$program" 2>"$protocol"
 app=$!
 
 configured() { grep -E -q -- '-> xdg_surface@[0-9]+\.ack_configure' "$protocol"; }

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the checks that run the window under a window manager or a compositor: skipping,
-# waiting, failing, and reading the window as a window manager and a screen show it.
+# Sourced by the checks that run the window under a window manager or a compositor: starting and
+# stopping it, skipping, waiting, failing, and reading the window as a window manager and a
+# screen show it.
 
 # The checks' arguments, as each check's opening comment names them.
 program=$1 desktop=${2:-} reference=${3:-}
@@ -10,6 +11,49 @@ source "$here/../../tools/common.sh"
 # show the clock, so a screenshot may differ from the picture there.
 clock_fields=88,32,305,74
 
+# The check's own folder, with the runtime folder of the compositor it starts; made here unless
+# the check's outer run made it (FUEL_DESKTOP_WORK), and removed by whoever made it.
+made_work=
+work=${FUEL_DESKTOP_WORK:-}
+[ -n "$work" ] || { work=$(mktemp -d) && made_work=yes; }
+runtime=$work/runtime
+log=$work/compositor.log
+socket=wayland-fuelcalc
+mkdir -p -m 700 "$runtime"
+
+# background COMMAND...: starts COMMAND ($! is its process); the check stops it as it ends, and
+# waits for it, before what was started ahead of it: the program before its compositor, the
+# compositor before the system bus it uses (so that it can take its X display away as it ends).
+started=()
+background() {
+    "$@" &
+    started=("$!" "${started[@]}")
+}
+finish() {
+    local status=$? process
+    for process in "${started[@]}"; do
+        kill "$process" 2>/dev/null || true
+        wait "$process" 2>/dev/null || true
+    done
+    [ -z "$made_work" ] || rm -rf "$work"
+    # A failure reported (fail) fails the check, however it ends.
+    if [ "$status" -eq 0 ] && [ "$failed" -ne 0 ]; then status=1; fi
+    exit "$status"
+}
+trap finish EXIT
+
+# start_compositor SECONDS READY COMMAND...: starts the compositor COMMAND, its output in $log,
+# and waits until READY succeeds; when it has not within SECONDS, shows what it said and fails.
+start_compositor() {
+    local seconds=$1 ready=$2
+    shift 2
+    background "$@" >"$log" 2>&1
+    fuel_poll "$seconds" "$ready" && return
+    echo "The compositor said:"
+    cat "$log"
+    return 1
+}
+
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -18,10 +62,16 @@ requires() {
     command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
 }
 
+# fail MESSAGE: says what is wrong, and the check goes on and fails at its end; stop MESSAGE says
+# it and ends the check there, when nothing after it can be checked.
 failed=0
 fail() {
     echo "FAIL: $*"
     failed=1
+}
+stop() {
+    fail "$@"
+    exit 1
 }
 
 # client_area_on SCREENSHOT REFERENCE: finds the client area, drawn as REFERENCE, on the
@@ -48,7 +98,7 @@ expect_on_screen() {
 check_x11_hints() {
     local window=$1 manager=$2 sizes minimum maximum flags functions decorations allowed action
     managed() { [[ $(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS) == *ACTION_CLOSE* ]]; }
-    fuel_poll 10 managed || { echo "FAIL: $manager did not manage the window"; exit 1; }
+    fuel_poll 10 managed || stop "$manager did not manage the window"
     sizes=$(xprop -id "$window" WM_NORMAL_HINTS)
     minimum=$(sed -n 's/.*program specified minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$sizes")
     maximum=$(sed -n 's/.*program specified maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$sizes")
