@@ -30,7 +30,7 @@ if [ -z "${FUEL_DESKTOP_WORK:-}" ]; then
     kwin) compositor=kwin_wayland ;;
     *) echo "unknown desktop $desktop" && exit 2 ;;
     esac
-    command -v $compositor >/dev/null || stop "$compositor is not installed"
+    command -v $compositor >/dev/null || fuel_fail "$compositor is not installed"
     user=()
     script=$0
     if [ "$(id -u)" -eq 0 ]; then
@@ -94,14 +94,14 @@ start_gnome() {
 </busconfig>
 EOF
     background dbus-daemon --config-file="$work/system-bus.conf" --nofork >/dev/null 2>&1
-    fuel_poll 5 test -S "$work/system-bus" || stop "no system bus"
+    fuel_poll 5 test -S "$work/system-bus" || fuel_fail "no system bus"
     export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system-bus
 
     # Told to stop, it tidies its X display away and then crashes on its way out when headless:
     # no core file of that.
     ulimit -c 0
-    started() { [ "$(shell_eval 'Main.layoutManager._startingUp')" = false ]; }
-    start_compositor 20 started gnome-shell --headless --wayland --virtual-monitor 1024x768 \
+    ready() { [ "$(shell_eval 'Main.layoutManager._startingUp')" = false ]; }
+    start_compositor 20 ready gnome-shell --headless --wayland --virtual-monitor 1024x768 \
         --wayland-display="$socket" --unsafe-mode || no_start
     session=(DISPLAY="$(shell_eval 'GLib.getenv("DISPLAY")')"
         XAUTHORITY="$(shell_eval 'GLib.getenv("XAUTHORITY")')" XDG_CURRENT_DESKTOP=GNOME)
@@ -138,8 +138,8 @@ start_kwin() {
     mkdir -p "$work/.config"
     printf '[org.kde.kdecoration2]\nlibrary=org.kde.breeze\n' >"$work/.config/kwinrc"
     # KWin starts the command given once XWayland is up, in the session's environment.
-    started() { test -s "$work/session.env"; }
-    start_compositor 20 started env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual \
+    ready() { test -s "$work/session.env"; }
+    start_compositor 20 ready env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual \
         --xwayland --width 1024 --height 768 --socket "$socket" --no-lockscreen \
         --no-global-shortcuts --no-kactivities "sh -c 'env >$work/session.env'" || no_start
     session=(XDG_CURRENT_DESKTOP=KDE)
@@ -184,7 +184,7 @@ background env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$soc
 app=$!
 export "${session[@]}"
 
-window=$(fuel_wait_for_window) || stop "no window; the program said: $(cat "$work/program.log")"
+window=$(fuel_wait_for_window) || fuel_fail "no window; the program said: $(cat "$work/program.log")"
 check_x11_hints "$window" "$desktop"
 
 geometry=$(xwininfo -id "$window")
@@ -218,5 +218,4 @@ check_centred() {
 check_centred
 kill -0 $app 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
 
-[ $failed -eq 0 ] && echo "$desktop: as designed"
-exit $failed
+((failed)) || echo "$desktop: as designed"

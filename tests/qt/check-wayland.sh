@@ -38,7 +38,7 @@ start_weston() {
     # --debug lets weston-screenshooter take the screen.
     start_compositor 10 weston_ready env XDG_RUNTIME_DIR="$runtime" weston \
         --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket="$socket" \
-        --idle-time=0 --config="$work/weston.ini" --shell="$1" --debug "${@:2}" || stop "weston did not start"
+        --idle-time=0 --config="$work/weston.ini" --shell="$1" --debug "${@:2}" || fuel_fail "weston did not start"
 }
 
 # sway refuses to run as root, so root runs it as nobody, in a runtime folder nobody owns.
@@ -58,7 +58,7 @@ start_sway() {
     }
     start_compositor 10 sway_ready "${user[@]}" env -i PATH="$PATH" HOME="$work" \
         XDG_RUNTIME_DIR="$runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-        WLR_RENDERER=pixman sway -c "$work/sway.conf" || stop "sway did not start"
+        WLR_RENDERER=pixman sway -c "$work/sway.conf" || fuel_fail "sway did not start"
 }
 
 wayland_screenshot() {
@@ -132,5 +132,4 @@ weston-xwayland)
     ;;
 esac
 
-[ $failed -eq 0 ] && echo "$desktop: as designed"
-exit $failed
+((failed)) || echo "$desktop: as designed"

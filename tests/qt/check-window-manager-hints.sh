@@ -12,11 +12,10 @@ app=
 trap 'kill $app $wm 2>/dev/null || true' EXIT
 # The window manager first, so that it manages the window from its first mapping.
 wm_ready() { fuel_output_has 'window id' -- xprop -root _NET_SUPPORTING_WM_CHECK; }
-fuel_poll 10 wm_ready || { echo "FAIL: openbox did not start"; exit 1; }
+fuel_poll 10 wm_ready || fuel_fail "openbox did not start"
 env QT_QPA_PLATFORM=xcb "$program" &
 app=$!
 
-window=$(fuel_wait_for_window) || { echo "FAIL: no window"; exit 1; }
+window=$(fuel_wait_for_window) || fuel_fail "no window"
 
 check_x11_hints "$window" openbox
-exit $failed

@@ -36,7 +36,7 @@ finish() {
         wait "$process" 2>/dev/null || true
     done
     [ -z "$made_work" ] || rm -rf "$work"
-    # A failure reported (fail) fails the check, however it ends.
+    # A failure reported with fail fails the check, however it ends.
     if [ "$status" -eq 0 ] && [ "$failed" -ne 0 ]; then status=1; fi
     exit "$status"
 }
@@ -62,16 +62,11 @@ requires() {
     command -v "$1" >/dev/null || skip "$1 is not installed (Debian package $2)"
 }
 
-# fail MESSAGE: says what is wrong, and the check goes on and fails at its end; stop MESSAGE says
-# it and ends the check there, when nothing after it can be checked.
+# fail MESSAGE: says what is wrong as fuel_fail does, and the check goes on to what else it can
+# check, and fails at its end. (fuel_fail itself ends the check, where nothing after can be.)
 failed=0
 fail() {
-    echo "FAIL: $*"
-    failed=1
-}
-stop() {
-    fail "$@"
-    exit 1
+    fuel_fail "$@" || failed=1
 }
 
 # client_area_on SCREENSHOT REFERENCE: finds the client area, drawn as REFERENCE, on the
@@ -98,7 +93,7 @@ expect_on_screen() {
 check_x11_hints() {
     local window=$1 manager=$2 sizes minimum maximum flags functions decorations allowed action
     managed() { [[ $(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS) == *ACTION_CLOSE* ]]; }
-    fuel_poll 10 managed || stop "$manager did not manage the window"
+    fuel_poll 10 managed || fuel_fail "$manager did not manage the window"
     sizes=$(xprop -id "$window" WM_NORMAL_HINTS)
     minimum=$(sed -n 's/.*program specified minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$sizes")
     maximum=$(sed -n 's/.*program specified maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$sizes")
