@@ -29,10 +29,14 @@ background() {
     "$@" &
     started=("$!" "${started[@]}")
 }
+# A process that has ended, or is a zombie waiting for its parent.
+ended() { [[ $(ps -o stat= -p "$1") != [^Z]* ]]; }
 finish() {
     local status=$? process
+    # One told to stop that is not gone in 5 s (GNOME Shell, caught starting up) is killed.
     for process in "${started[@]}"; do
-        kill "$process" 2>/dev/null || true
+        kill "$process" 2>/dev/null || continue
+        fuel_poll 5 ended "$process" || kill -KILL "$process" 2>/dev/null || true
         wait "$process" 2>/dev/null || true
     done
     [ -z "$made_work" ] || rm -rf "$work"
