@@ -17,44 +17,18 @@
 # screenshot must show the client area as REFERENCE draws it (except the clock's fields). A
 # compositor that cannot start at all here is a skip (77); one that is not installed is a
 # failure, since tools/setup.sh installs it.
-# Run as root, the session runs as nobody, as a desktop session is an ordinary user's.
+# The check runs as a desktop session (in_session in desktop-common.sh).
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
-# The outer run makes the session's folder and starts the session in it; the inner run, inside
-# the session's own bus, does the rest.
-if [ -z "${FUEL_DESKTOP_WORK:-}" ]; then
-    case $desktop in
-    gnome) compositor=gnome-shell ;;
-    kwin) compositor=kwin_wayland ;;
-    *) echo "unknown desktop $desktop" && exit 2 ;;
-    esac
-    command -v $compositor >/dev/null || fuel_fail "$compositor is not installed"
-    user=()
-    script=$0
-    if [ "$(id -u)" -eq 0 ]; then
-        # nobody reaches the program and these checks wherever the tree lies (/root is closed to
-        # it): copies of them go into the session's folder.
-        mkdir -p "$work/tree/tests" "$work/tree/tools"
-        cp -r "$here" "$work/tree/tests/qt"
-        cp "$here/../../tools/common.sh" "$work/tree/tools/"
-        cp "$program" "$work/fuelcalc"
-        cp "$reference" "$work/reference.png"
-        script=$work/tree/tests/qt/$(basename "$0")
-        set -- "$work/fuelcalc" "$desktop" "$work/reference.png"
-        chmod -R a+rX "$work"
-        chown -R nobody:nogroup "$work"
-        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    fi
-    # The session bus says what it starts on its standard error, which goes to a log of its own.
-    status=0
-    "${user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" LC_ALL=C.UTF-8 \
-        XDG_RUNTIME_DIR="$runtime" FUEL_DESKTOP_WORK="$work" \
-        dbus-run-session -- bash "$script" "$@" 2>"$work/session-bus.log" || status=$?
-    exit $status
-fi
-exec 2>&1
+case $desktop in
+gnome) compositor=gnome-shell ;;
+kwin) compositor=kwin_wayland ;;
+*) echo "unknown desktop $desktop" && exit 2 ;;
+esac
+command -v $compositor >/dev/null || fuel_fail "$compositor is not installed"
+in_session "$@"
 
 # The compositor fails to start: what it and the session bus said is shown, and it is a skip.
 no_start() {

@@ -58,6 +58,33 @@ start_compositor() {
     return 1
 }
 
+# in_session PROGRAM DESKTOP REFERENCE: unless in it already, runs this check again as a desktop
+# session runs, and exits with its status: in an empty environment, with a session bus of its
+# own, whose log of what it starts is session-bus.log. Run as root, the session runs as nobody,
+# an ordinary user, as a desktop session does (and sway insists), from copies of the checks, the
+# program and the picture in the check's folder, since nobody may not reach them where the tree
+# lies (/root is closed to it).
+in_session() {
+    [ -z "${FUEL_DESKTOP_WORK:-}" ] || { exec 2>&1; return; }
+    local script=$0 user=() status=0
+    if [ "$(id -u)" -eq 0 ]; then
+        mkdir -p "$work/tree/tests" "$work/tree/tools"
+        cp -r "$here" "$work/tree/tests/qt"
+        cp "$here/../../tools/common.sh" "$work/tree/tools/"
+        cp "$1" "$work/fuelcalc"
+        cp "$3" "$work/reference.png"
+        script=$work/tree/tests/qt/$(basename "$0")
+        set -- "$work/fuelcalc" "$2" "$work/reference.png"
+        chmod -R a+rX "$work"
+        chown -R nobody:nogroup "$work"
+        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    "${user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" LC_ALL=C.UTF-8 \
+        XDG_RUNTIME_DIR="$runtime" FUEL_DESKTOP_WORK="$work" \
+        dbus-run-session -- bash "$script" "$@" 2>"$work/session-bus.log" || status=$?
+    exit $status
+}
+
 skip() {
     echo "SKIP: $*"
     exit 77
