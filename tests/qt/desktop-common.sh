@@ -79,7 +79,7 @@ in_session() {
         chown -R nobody:nogroup "$work"
         user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     fi
-    "${user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" LC_ALL=C.UTF-8 \
+    "${user[@]}" env -i PATH="$PATH" HOME="$work" LC_ALL=C.UTF-8 \
         XDG_RUNTIME_DIR="$runtime" FUEL_DESKTOP_WORK="$work" \
         dbus-run-session -- bash "$script" "$@" 2>"$work/session-bus.log" || status=$?
     exit $status
