@@ -21,22 +21,24 @@ log=$work/compositor.log
 socket=wayland-fuelcalc
 mkdir -p -m 700 "$runtime"
 
-# background COMMAND...: starts COMMAND ($! is its process); the check stops it as it ends, and
-# waits for it, before what was started ahead of it: the program before its compositor, the
-# compositor before the system bus it uses (so that it can take its X display away as it ends).
+# background COMMAND...: starts COMMAND in a session of processes of its own ($! is its first);
+# the check stops that session as it ends, and waits for it, before what was started ahead of
+# it: the program before its compositor, the compositor before the system bus it uses (so that it
+# can take its X display away as it ends). What started a session has it all: GNOME Shell its
+# XWayland.
 started=()
 background() {
-    "$@" &
+    setsid "$@" &
     started=("$!" "${started[@]}")
 }
-# A process that has ended, or is a zombie waiting for its parent.
-ended() { [[ $(ps -o stat= -p "$1") != [^Z]* ]]; }
+# Whether all processes of the session have ended, or are zombies waiting for their parent.
+ended() { ! fuel_output_has '^ *[^Z ]' -- ps -o stat= -s "$1"; }
 finish() {
     local status=$? process
-    # One told to stop that is not gone in 5 s (GNOME Shell, caught starting up) is killed.
+    # A session told to stop and not gone in 5 s (GNOME Shell, caught starting up) is killed.
     for process in "${started[@]}"; do
-        kill "$process" 2>/dev/null || continue
-        fuel_poll 5 ended "$process" || kill -KILL "$process" 2>/dev/null || true
+        kill -- -"$process" 2>/dev/null || continue
+        fuel_poll 5 ended "$process" || kill -KILL -- -"$process" 2>/dev/null || true
         wait "$process" 2>/dev/null || true
     done
     [ -z "$made_work" ] || rm -rf "$work"
