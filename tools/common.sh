@@ -153,8 +153,9 @@ fuel_steps_finish() {
     exit "$status"
 }
 
-# fuel_fail MESSAGE: says why and fails the step.
+# fuel_fail MESSAGE: says what is wrong, as "FAIL: MESSAGE", and fails: under set -e the check,
+# or its step under fuel_steps, ends there.
 fuel_fail() {
-    echo "$*"
+    echo "FAIL: $*"
     false
 }

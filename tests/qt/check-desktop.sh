@@ -17,68 +17,22 @@
 # screenshot must show the client area as REFERENCE draws it (except the clock's fields). A
 # compositor that cannot start at all here is a skip (77); one that is not installed is a
 # failure, since tools/setup.sh installs it.
-# Run as root, the session runs as nobody, as a desktop session is an ordinary user's.
+# The check runs as a desktop session (in_session in desktop-common.sh).
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 
-# The outer run makes the session's folder and starts the session in it; the inner run, inside
-# the session's own bus, does the rest.
-if [ -z "${FUEL_DESKTOP_WORK:-}" ]; then
-    case $desktop in
-    gnome) compositor=gnome-shell ;;
-    kwin) compositor=kwin_wayland ;;
-    *) echo "unknown desktop $desktop" && exit 2 ;;
-    esac
-    command -v $compositor >/dev/null || { echo "FAIL: $compositor is not installed"; exit 1; }
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    mkdir -m 700 "$work/runtime"
-    user=()
-    script=$0
-    if [ "$(id -u)" -eq 0 ]; then
-        # nobody reaches the program and these checks wherever the tree lies (/root is closed to
-        # it): copies of them go into the session's folder.
-        mkdir -p "$work/tree/tests" "$work/tree/tools"
-        cp -r "$here" "$work/tree/tests/qt"
-        cp "$here/../../tools/common.sh" "$work/tree/tools/"
-        cp "$program" "$work/fuelcalc"
-        cp "$reference" "$work/reference.png"
-        script=$work/tree/tests/qt/$(basename "$0")
-        set -- "$work/fuelcalc" "$desktop" "$work/reference.png"
-        chmod -R a+rX "$work"
-        chown -R nobody:nogroup "$work"
-        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    fi
-    # The session bus says what it starts on its standard error, which goes to a log of its own.
-    status=0
-    "${user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" LC_ALL=C.UTF-8 \
-        XDG_RUNTIME_DIR="$work/runtime" FUEL_DESKTOP_WORK="$work" \
-        dbus-run-session -- bash "$script" "$@" 2>"$work/session-bus.log" || status=$?
-    exit $status
-fi
-exec 2>&1
+case $desktop in
+gnome) compositor=gnome-shell ;;
+kwin) compositor=kwin_wayland ;;
+*) echo "unknown desktop $desktop" && exit 2 ;;
+esac
+command -v $compositor >/dev/null || fuel_fail "$compositor is not installed"
+in_session "$@"
 
-work=$FUEL_DESKTOP_WORK
-log=$work/compositor.log
-compositor=
-system_bus=
-app=
-# The compositor is stopped before the system bus it uses, so that it can take its X display
-# away (its socket and lock file in /tmp) as it ends.
-finish() {
-    local process
-    for process in $app $compositor $system_bus; do
-        kill "$process" 2>/dev/null || true
-        wait "$process" 2>/dev/null || true
-    done
-}
-trap finish EXIT
-
-# The compositor fails to start: its log says why.
+# The compositor fails to start: what it and the session bus said is shown, and it is a skip.
 no_start() {
-    echo "$desktop did not start:"
-    cat "$log" "$work/session-bus.log"
+    cat "$work/session-bus.log"
     skip "$desktop cannot start here"
 }
 
@@ -113,20 +67,16 @@ start_gnome() {
   </policy>
 </busconfig>
 EOF
-    dbus-daemon --config-file="$work/system-bus.conf" --nofork >/dev/null 2>&1 &
-    system_bus=$!
-    fuel_poll 5 test -S "$work/system-bus" || { echo "FAIL: no system bus"; exit 1; }
+    background dbus-daemon --config-file="$work/system-bus.conf" --nofork >/dev/null 2>&1
+    fuel_poll 5 test -S "$work/system-bus" || fuel_fail "no system bus"
     export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system-bus
 
     # Told to stop, it tidies its X display away and then crashes on its way out when headless:
     # no core file of that.
     ulimit -c 0
-    gnome-shell --headless --wayland --virtual-monitor 1024x768 --wayland-display=wayland-fuelcalc \
-        --unsafe-mode >"$log" 2>&1 &
-    compositor=$!
-    started() { [ "$(shell_eval 'Main.layoutManager._startingUp')" = false ]; }
-    fuel_poll 20 started || no_start
-    socket=wayland-fuelcalc
+    ready() { [ "$(shell_eval 'Main.layoutManager._startingUp')" = false ]; }
+    start_compositor 20 ready gnome-shell --headless --wayland --virtual-monitor 1024x768 \
+        --wayland-display="$socket" --unsafe-mode || no_start
     session=(DISPLAY="$(shell_eval 'GLib.getenv("DISPLAY")')"
         XAUTHORITY="$(shell_eval 'GLib.getenv("XAUTHORITY")')" XDG_CURRENT_DESKTOP=GNOME)
     shell_eval 'Main.overview.hide()' >/dev/null
@@ -162,12 +112,10 @@ start_kwin() {
     mkdir -p "$work/.config"
     printf '[org.kde.kdecoration2]\nlibrary=org.kde.breeze\n' >"$work/.config/kwinrc"
     # KWin starts the command given once XWayland is up, in the session's environment.
-    KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual --xwayland --width 1024 --height 768 \
-        --socket wayland-fuelcalc --no-lockscreen --no-global-shortcuts --no-kactivities \
-        "sh -c 'env >$work/session.env'" >"$log" 2>&1 &
-    compositor=$!
-    fuel_poll 20 test -s "$work/session.env" || no_start
-    socket=wayland-fuelcalc
+    ready() { test -s "$work/session.env"; }
+    start_compositor 20 ready env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 "$kwin" --virtual \
+        --xwayland --width 1024 --height 768 --socket "$socket" --no-lockscreen \
+        --no-global-shortcuts --no-kactivities "sh -c 'env >$work/session.env'" || no_start
     session=(XDG_CURRENT_DESKTOP=KDE)
     local name
     for name in DISPLAY XAUTHORITY; do
@@ -205,12 +153,12 @@ EOF
 
 "start_$desktop"
 
-env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$socket" "${session[@]}" \
-    "$program" >"$work/program.log" 2>&1 &
+background env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$socket" \
+    "${session[@]}" "$program" >"$work/program.log" 2>&1
 app=$!
 export "${session[@]}"
 
-window=$(fuel_wait_for_window) || { echo "FAIL: no window; the program said:"; cat "$work/program.log"; exit 1; }
+window=$(fuel_wait_for_window) || fuel_fail "no window; the program said: $(cat "$work/program.log")"
 check_x11_hints "$window" "$desktop"
 
 geometry=$(xwininfo -id "$window")
@@ -244,5 +192,4 @@ check_centred() {
 check_centred
 kill -0 $app 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
 
-[ $failed -eq 0 ] && echo "$desktop: as designed"
-exit $failed
+((failed)) || echo "$desktop: as designed"

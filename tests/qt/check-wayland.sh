@@ -2,6 +2,7 @@
 # check-wayland.sh PROGRAM DESKTOP REFERENCE.png: starts a headless Wayland compositor, then
 # PROGRAM in it as a session of that desktop would (WAYLAND_DISPLAY set, no QT_QPA_PLATFORM),
 # and reads what the window asks of the compositor (WAYLAND_DEBUG) and what the screen shows.
+# All of it runs as a desktop session (in_session in desktop-common.sh).
 # Exits 77 (a skip) when the compositor or the Qt plugin is not installed, saying which.
 #
 #   weston           weston's desktop shell and no X server: the Wayland-only start. Qt draws
@@ -31,62 +32,34 @@ weston-xwayland) requires weston weston && requires Xwayland xwayland ;;
 sway) requires sway sway && requires grim grim && requires_qt_wayland ;;
 *) echo "unknown desktop $desktop" && exit 2 ;;
 esac
-
-work=$(mktemp -d)
-runtime=$work/runtime
-protocol=$work/protocol.log
-compositor=
-app=
-finish() {
-    kill $app $compositor 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap finish EXIT
+in_session "$@"
 
 start_weston() {
-    local shell=$1
-    shift
-    mkdir -m 700 "$runtime"
     printf '[shell]\nbackground-color=0xff204060\npanel-position=none\n' >"$work/weston.ini"
+    weston_ready() { test -S "$runtime/$socket"; }
     # --debug lets weston-screenshooter take the screen.
-    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --width=1024 \
-        --height=768 --socket=wayland-fuelcalc --idle-time=0 --config="$work/weston.ini" \
-        --shell="$shell" --debug --log="$work/compositor.log" "$@" 2>/dev/null &
-    compositor=$!
-    socket=wayland-fuelcalc
-    fuel_poll 10 test -S "$runtime/$socket" || { cat "$work/compositor.log"; exit 1; }
+    start_compositor 10 weston_ready weston --backend=headless-backend.so --use-pixman \
+        --width=1024 --height=768 --socket="$socket" --idle-time=0 --config="$work/weston.ini" \
+        --shell="$1" --debug "${@:2}" || fuel_fail "weston did not start"
 }
 
-# sway refuses to run as root, so root runs it as nobody, in a runtime folder nobody owns.
 start_sway() {
-    local user=()
-    mkdir -m 700 "$runtime"
-    if [ "$(id -u)" -eq 0 ]; then
-        chmod 755 "$work"
-        chown nobody "$runtime"
-        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    fi
     printf 'output HEADLESS-1 resolution 1024x768 bg #204060 solid_color\nxwayland disable\n' \
         >"$work/sway.conf"
-    chmod 644 "$work/sway.conf"
-    "${user[@]}" env -i PATH="$PATH" HOME="$work" XDG_RUNTIME_DIR="$runtime" \
-        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        sway -c "$work/sway.conf" >"$work/compositor.log" 2>&1 &
-    compositor=$!
-    sway_socket() {
+    sway_ready() {
         local sockets=("$runtime"/wayland-?)
         [ -S "${sockets[0]}" ] && socket=$(basename "${sockets[0]}")
     }
-    fuel_poll 10 sway_socket || { cat "$work/compositor.log"; exit 1; }
+    start_compositor 10 sway_ready env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman sway -c "$work/sway.conf" || fuel_fail "sway did not start"
 }
 
 wayland_screenshot() {
     rm -f "$1" "$work"/wayland-screenshot-*.png
     if [ "$desktop" = sway ]; then
-        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket grim "$1"
+        WAYLAND_DISPLAY=$socket grim "$1"
     else
-        (cd "$work" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket weston-screenshooter)
+        (cd "$work" && WAYLAND_DISPLAY=$socket weston-screenshooter)
         mv "$work"/wayland-screenshot-*.png "$1"
     fi
 }
@@ -97,8 +70,7 @@ weston) start_weston desktop-shell.so ;;
 weston-kiosk) start_weston kiosk-shell.so ;;
 weston-xwayland)
     start_weston desktop-shell.so --xwayland
-    x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
-        "$work/compositor.log")")
+    x11=(DISPLAY="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$log")")
     ;;
 weston-dead-x)
     start_weston desktop-shell.so
@@ -109,10 +81,11 @@ weston-dead-x)
 sway) start_sway ;;
 esac
 
+protocol=$work/protocol.log
 : >"$protocol"
-env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
+background env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland \
     WAYLAND_DISPLAY="$socket" XDG_CURRENT_DESKTOP="${desktop%%-*}" "${x11[@]}" WAYLAND_DEBUG=1 \
-    "$program" 2>"$protocol" &
+    "$program" 2>"$protocol"
 app=$!
 
 configured() { grep -E -q -- '-> xdg_surface@[0-9]+\.ack_configure' "$protocol"; }
@@ -152,5 +125,4 @@ weston-xwayland)
     ;;
 esac
 
-[ $failed -eq 0 ] && echo "$desktop: as designed"
-exit $failed
+((failed)) || echo "$desktop: as designed"

@@ -6,17 +6,12 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/desktop-common.sh"
 fuel_on_own_display --always bash "$0" "$@"
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-app=
-trap 'kill $app $wm 2>/dev/null || true' EXIT
+background openbox --sm-disable >/dev/null 2>&1
 # The window manager first, so that it manages the window from its first mapping.
 wm_ready() { fuel_output_has 'window id' -- xprop -root _NET_SUPPORTING_WM_CHECK; }
-fuel_poll 10 wm_ready || { echo "FAIL: openbox did not start"; exit 1; }
-env QT_QPA_PLATFORM=xcb "$program" &
-app=$!
+fuel_poll 10 wm_ready || fuel_fail "openbox did not start"
+background env QT_QPA_PLATFORM=xcb "$program"
 
-window=$(fuel_wait_for_window) || { echo "FAIL: no window"; exit 1; }
+window=$(fuel_wait_for_window) || fuel_fail "no window"
 
 check_x11_hints "$window" openbox
-exit $failed
