@@ -1,6 +1,6 @@
 #include "fonts.h"
 
-#include "utf8.h"
+#include "conversions.h"
 
 #include "form/design.h"
 

@@ -1,11 +1,11 @@
 #include "frm_main.h"
 
 #include "caption_frame.h"
+#include "conversions.h"
 #include "filtered_line_edit.h"
 #include "fonts.h"
 #include "program_icon.h"
 #include "stacked_caption_button.h"
-#include "utf8.h"
 
 #include "calc/events.h"
 #include "calc/messages.h"
@@ -32,14 +32,6 @@ namespace {
 
 // The states in which a compositor or window manager gives a window a size of its own choosing.
 constexpr Qt::WindowStates sizedStates{Qt::WindowMaximized | Qt::WindowFullScreen};
-
-QColor toQColor(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
-
-form::Rgb toRgb(const QColor &colour)
-{
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
-}
 
 // Qt scales logical pixels to the screen itself, so the design's 96 dpi is the one to use.
 constexpr int logicalDpi = 96;

@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "clipboard.h"
+#include "colours.h"
 #include "controls.h"
 #include "dpi.h"
 #include "placement.h"
@@ -39,13 +40,6 @@ bool registerClass(WNDPROC procedure)
     static const ATOM registered = RegisterClassExW(&windowClass);
     return registered != 0;
 }
-
-form::Rgb toRgb(COLORREF colour)
-{
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-COLORREF toColorRef(form::Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 // The designed control of a child whose keys open the copy menu, if its keys do.
 const form::Control *copyMenuKeysControl(HWND child)

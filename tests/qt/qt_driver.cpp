@@ -7,6 +7,7 @@
 
 #include "form/design.h"
 #include "qt/application.h"
+#include "qt/conversions.h"
 #include "qt/frm_main.h"
 
 #include <doctest.h>
@@ -28,12 +29,6 @@
 namespace fuel::testing {
 
 namespace {
-
-form::Rgb rgb(const QColor &colour)
-{
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
-}
 
 // Reads each message box as it is shown and closes it from inside its own modal loop, as a
 // click on its button would.
@@ -194,7 +189,8 @@ public:
     form::Colours colours(Target target) const override
     {
         const QPalette palette = control(target)->palette();
-        return {rgb(palette.color(QPalette::WindowText)), rgb(palette.color(QPalette::Window))};
+        return {qt::toRgb(palette.color(QPalette::WindowText)),
+                qt::toRgb(palette.color(QPalette::Window))};
     }
     std::string clipboardText() const override
     {

@@ -5,7 +5,7 @@
 
 #include "target.h"
 
-#include "qt/utf8.h"
+#include "qt/conversions.h"
 
 #include <doctest.h>
 

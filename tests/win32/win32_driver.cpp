@@ -9,6 +9,7 @@
 
 #include "calc/messages.h"
 #include "win32/clipboard.h"
+#include "win32/colours.h"
 #include "win32/com_and_common_controls.h"
 #include "win32/controls.h"
 #include "win32/frm_main.h"
@@ -250,8 +251,7 @@ public:
         GetObjectW(brush, sizeof fill, &fill);
         const COLORREF text = GetTextColor(dc);
         DeleteDC(dc);
-        return {{GetRValue(text), GetGValue(text), GetBValue(text)},
-                {GetRValue(fill.lbColor), GetGValue(fill.lbColor), GetBValue(fill.lbColor)}};
+        return {win32::toRgb(text), win32::toRgb(fill.lbColor)};
     }
     std::string clipboardText() const override
     {
