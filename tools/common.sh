@@ -2,11 +2,11 @@
 # the scripts in tools/, and directly by the checks in tests/ that CTest runs. Defines functions
 # and names only; it installs nothing and starts nothing.
 
-# The title of the window on both platforms (core/form/design.cpp): how the checks find it on a
-# display. Written out rather than read from the source, because the desktop check run as root
-# copies this file alone to where the program's own user can read it, away from the tree; a title
-# changed in the design only shows as checks that find no window, never as a silent pass.
-FUEL_WINDOW_TITLE="Oradel - Lirra工作专版"
+# The title of the window on both platforms, as the design gives it: how the checks find it on a
+# display.
+FUEL_WINDOW_TITLE=$(sed -n 's/^constexpr WindowDesign design{"\([^"]*\)".*/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../core/form/design.cpp")
+[ -n "$FUEL_WINDOW_TITLE" ] || echo "no window title found in core/form/design.cpp" >&2
 
 # fuel_output_has [GREP-OPTION...] PATTERN -- COMMAND...: whether COMMAND succeeds and prints a
 # line that grep matches. The output is read whole before it is matched: in `COMMAND | grep -q`

@@ -63,16 +63,17 @@ start_compositor() {
 # in_session PROGRAM DESKTOP REFERENCE: unless in it already, runs this check again as a desktop
 # session runs, and exits with its status: in an empty environment, with a session bus of its
 # own, whose log of what it starts is session-bus.log. Run as root, the session runs as nobody,
-# an ordinary user, as a desktop session does (and sway insists), from copies of the checks, the
-# program and the picture in the check's folder, since nobody may not reach them where the tree
-# lies (/root is closed to it).
+# an ordinary user, as a desktop session does (and sway insists), from copies of the checks (with
+# the design they read the window's title from), the program and the picture in the check's
+# folder, since nobody may not reach them where the tree lies (/root is closed to it).
 in_session() {
     [ -z "${FUEL_DESKTOP_WORK:-}" ] || { exec 2>&1; return; }
     local script=$0 user=() status=0
     if [ "$(id -u)" -eq 0 ]; then
-        mkdir -p "$work/tree/tests" "$work/tree/tools"
+        mkdir -p "$work/tree/tests" "$work/tree/tools" "$work/tree/core/form"
         cp -r "$here" "$work/tree/tests/qt"
         cp "$here/../../tools/common.sh" "$work/tree/tools/"
+        cp "$here/../../core/form/design.cpp" "$work/tree/core/form/"
         cp "$1" "$work/fuelcalc"
         cp "$3" "$work/reference.png"
         script=$work/tree/tests/qt/$(basename "$0")
