@@ -148,20 +148,20 @@ close_window() {
     timeout 10 wineserver -w || fuel_fail "a program still runs 10 s after '$1' was closed"
 }
 
-# check_installed_as SECTION SOFTWARE FOLDER SHORTCUT: the files of this version and its entry.
+# check_installed_as SOFTWARE FOLDER SHORTCUT: the files of this version and its entry.
 check_installed_as() {
     local entry uninstaller
-    cmp "$3/fuelcalc.exe" "$program" || fuel_fail "the installed fuelcalc.exe is not the one built"
-    [ -z "$check_installed" ] || bash "$check_installed" "$3/fuelcalc.exe" "$3/uninstall.exe"
-    [ -f "$4" ] || fuel_fail "no Start-menu shortcut $4"
-    entry=$(uninstall_entry "$2")
+    cmp "$2/fuelcalc.exe" "$program" || fuel_fail "the installed fuelcalc.exe is not the one built"
+    [ -z "$check_installed" ] || bash "$check_installed" "$2/fuelcalc.exe" "$2/uninstall.exe"
+    [ -f "$3" ] || fuel_fail "no Start-menu shortcut $3"
+    entry=$(uninstall_entry "$1")
     echo "$entry" | grep -E '^"(DisplayName|DisplayVersion|UninstallString)"'
     grep -qxF "\"DisplayName\"=\"$product\"" <<<"$entry" || fuel_fail "no uninstall entry named $product in $2"
     grep -qxF "\"DisplayVersion\"=\"$version\"" <<<"$entry" ||
         fuel_fail "the uninstall entry does not give the version $version"
     uninstaller=$(sed -n 's/^"UninstallString"="\\"\(.*\)\\""$/\1/p' <<<"$entry" | sed 's/\\\\/\\/g')
-    [ "$(winepath -u "$uninstaller")" = "$3/uninstall.exe" ] ||
-        fuel_fail "the uninstall entry runs '$uninstaller', not the uninstaller in $3"
+    [ "$(winepath -u "$uninstaller")" = "$2/uninstall.exe" ] ||
+        fuel_fail "the uninstall entry runs '$uninstaller', not the uninstaller in $2"
 }
 
 # fresh_prefix KIND: a new prefix of that kind, and what Wine writes there when any program runs.
@@ -249,7 +249,7 @@ check_refused_while_running() {
 # check_upgrade SECTION SOFTWARE FOLDER SHORTCUT OLDER [SWITCH]: the older version, then this one over
 # it, then removal.
 check_upgrade() {
-    local section=$1 software=$2 folder=$3 shortcut=$4 older=$5 switch=(${6:+"$6"})
+    local section=$1 older=$5 switch=(${6:+"$6"})
     fuel_step "$(basename "$older") /S ${switch[*]} installs the older version $on"
     snapshot before-install
     exits_with 0 "$older" /S "${switch[@]}"
@@ -259,11 +259,19 @@ check_upgrade() {
 
     [ "$section" != "$per_user" ] || check_refused_while_running
 
-    fuel_step "$(basename "$installer") /S ${switch[*]} upgrades it: $section, this version's files only $on"
+    check_install "$@"
+}
+
+# check_install SECTION SOFTWARE FOLDER SHORTCUT OLDER|- [SWITCH]: this version installed with /S
+# over what snapshot before-install found (OLDER, or nothing), as SECTION lists, then removed.
+check_install() {
+    local section=$1 software=$2 folder=$3 shortcut=$4 over= switch=(${6:+"$6"})
+    [ "$5" = - ] || over=" over $(basename "$5")"
+    fuel_step "$(basename "$installer") /S ${switch[*]} installs $section$over, this version's files only $on"
     exits_with 0 "$installer" /S "${switch[@]}"
-    snapshot upgraded
-    changed_as before-install upgraded "$section"
-    check_installed_as "$section" "$software" "$folder" "$shortcut"
+    snapshot installed
+    changed_as before-install installed "$section"
+    check_installed_as "$software" "$folder" "$shortcut"
     fuel_step_passed
 
     check_start_and_removal "$section" "$shortcut" "$folder"
@@ -294,14 +302,8 @@ check_on() {
     fuel_step_passed
     check_portable
     if [ -n "$given" ]; then
-        fuel_step "$(basename "$installer") /S installs for this user $on"
         snapshot before-install
-        exits_with 0 "$installer" /S
-        snapshot installed
-        changed_as before-install installed "$per_user"
-        check_installed_as "$per_user" "HKEY_CURRENT_USER\\Software" "$user_folder" "$user_shortcut"
-        fuel_step_passed
-        check_start_and_removal "$per_user" "$user_shortcut" "$user_folder"
+        check_install "$per_user" "HKEY_CURRENT_USER\\Software" "$user_folder" "$user_shortcut" -
         return
     fi
     check_version_resources

@@ -68,17 +68,18 @@ def registry(prefix):
 
 
 def snapshot(prefix):
-    return {"files": files(prefix), "registry": registry(prefix)}
+    # Keyed by the word each entry of changed() begins with.
+    return {"file": files(prefix), "registry": registry(prefix)}
 
 
 def changed(before, after):
     """Every file or registry entry added, removed or altered, as 'file PATH' or 'registry PATH'."""
     result = set()
-    for kind in ("files", "registry"):
+    for kind in ("file", "registry"):
         old, new = before[kind], after[kind]
         for path in set(old) | set(new):
             if old.get(path) != new.get(path):
-                result.add(kind.rstrip("s") + " " + path)
+                result.add(kind + " " + path)
     return result
 
 
@@ -105,7 +106,7 @@ def resolve(path, cache={}):
 
 
 def documented(document, section):
-    """The entries the table under the heading SECTION lists, with every folder of each file."""
+    """The entries the table under the heading SECTION lists, each key with its values."""
     expected = set()
     if not section:
         return expected
@@ -140,7 +141,7 @@ def with_parents(entries, base):
         path = path.split("\\\\")[0]
         while separator in path:
             path = path.rsplit(separator, 1)[0]
-            if separator in path and path not in base[kind + ("s" if kind == "file" else "")]:
+            if separator in path and path not in base[kind]:
                 result.add(kind + " " + path)
     return result
 
